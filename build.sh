@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Sets up what Vivarel needs on Debian 12, builds it, then starts it or runs the tests.
+#   ./build.sh run    install what is missing, build, start the program
+#   ./build.sh test   install what is missing, build, run every test headless
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(cmake g++ ninja-build qt6-base-dev qt6-l10n-tools fonts-liberation2)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo=sudo
+    $sudo apt-get update
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+[ -f build/CMakeCache.txt ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build
+
+case "${1:-run}" in
+    run)  [ -x build/vivarel ] && exec ./build/vivarel; echo "built; the window is still to come" ;;
+    test) ctest --test-dir build --output-on-failure ;;
+    *)    echo "usage: $0 run|test" >&2; exit 2 ;;
+esac

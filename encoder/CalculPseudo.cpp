@@ -1,0 +1,142 @@
+#include "encoder/CalculPseudo.h"
+
+#include <QTextDocument>
+#include <QTextEdit>
+
+namespace {
+
+bool SansCouleur(const int niveaux[3][CalculPseudo::NombreCases], int k)
+{
+    return niveaux[0][k] == -1;
+}
+
+bool MemeCouleur(const int niveaux[3][CalculPseudo::NombreCases], int a, int b)
+{
+    return niveaux[0][a] == niveaux[0][b] && niveaux[1][a] == niveaux[1][b] &&
+           niveaux[2][a] == niveaux[2][b];
+}
+
+bool Italique(int style) { return style >= 10; }
+int Largeur(int style) { return style % 10; }
+
+const char *CodeLargeur(int largeur)
+{
+    switch (largeur) {
+    case 1:
+        return "$w";
+    case 2:
+        return "$n";
+    default:
+        return "$m";
+    }
+}
+
+} // namespace
+
+CalculPseudo::CalculPseudo()
+{
+    for (auto &canal : Niveaux)
+        std::fill(std::begin(canal), std::end(canal), -1);
+    std::fill(std::begin(Styles), std::end(Styles), 0);
+}
+
+CalculPseudo::~CalculPseudo() = default;
+
+QTextCursor CalculPseudo::CurseurSurCaractere(QTextDocument *document, int position)
+{
+    QTextCursor curseur(document);
+    curseur.setPosition(position);
+    curseur.setPosition(position + 1, QTextCursor::KeepAnchor);
+    return curseur;
+}
+
+void CalculPseudo::LireAttributs(QTextEdit *editeur, QColor couleurParDefaut)
+{
+    QTextDocument *document = editeur->document();
+    const int longueur = document->characterCount() - 1; // without the closing paragraph mark
+    if (longueur == 0) {
+        // Slot 0 still takes the empty document's format; nothing ever reads it.
+        LireCase(0, QTextCursor(document).charFormat(), couleurParDefaut);
+        return;
+    }
+    const int cases = qMin(longueur, NombreCases);
+    for (int k = 0; k < cases; ++k)
+        LireCase(k, CurseurSurCaractere(document, k).charFormat(), couleurParDefaut);
+}
+
+void CalculPseudo::LireCase(int k, const QTextCharFormat &format, const QColor &couleurParDefaut)
+{
+    // A character that never got a foreground has the default brush, whose colour is black.
+    const QColor couleur = format.foreground().color();
+    if (couleur == couleurParDefaut) {
+        Niveaux[0][k] = Niveaux[1][k] = Niveaux[2][k] = -1;
+    } else {
+        Niveaux[0][k] = NiveauCanal(couleur.red());
+        Niveaux[1][k] = NiveauCanal(couleur.green());
+        Niveaux[2][k] = NiveauCanal(couleur.blue());
+    }
+
+    const QFont police = format.font();
+    const int etirement = police.stretch();
+    Styles[k] = etirement == EtirementNormal ? 0 : etirement == EtirementLarge ? 1 : 2;
+    if (police.style() != QFont::StyleNormal)
+        Styles[k] += 10;
+}
+
+QString CalculPseudo::GenererCode(QString texte)
+{
+    QString code;
+    code.reserve(texte.size() * 2 + 16);
+    for (int n = 0; n < texte.size(); ++n) {
+        // Characters past the table have no slot: they keep the last formatting and only
+        // their dollar is doubled.
+        if (n < NombreCases)
+            code += Prefixe(n);
+        if (texte.at(n) == u'$')
+            code += u'$';
+        code += texte.at(n);
+    }
+    PseudoOut = code;
+    return code;
+}
+
+// The codes put in front of character n: width, then italic, then colour; or "$z" alone when
+// character n goes back to the plain look.
+QString CalculPseudo::Prefixe(int n) const
+{
+    const int style = Styles[n];
+    const bool plain = SansCouleur(Niveaux, n) && style == 0;
+    QString prefixe;
+
+    if (n == 0) {
+        if (Largeur(style) != 0)
+            prefixe += QLatin1String(CodeLargeur(Largeur(style)));
+        if (Italique(style))
+            prefixe += QLatin1String("$i");
+    } else {
+        const int stylePrecedent = Styles[n - 1];
+        const bool precedentPlain = SansCouleur(Niveaux, n - 1) && stylePrecedent == 0;
+        if (plain) {
+            if (!precedentPlain)
+                prefixe = QStringLiteral("$z");
+            return prefixe;
+        }
+        if (Largeur(style) != Largeur(stylePrecedent))
+            prefixe += QLatin1String(CodeLargeur(Largeur(style)));
+        if (Italique(style) != Italique(stylePrecedent))
+            prefixe += QLatin1String("$i");
+        if (MemeCouleur(Niveaux, n, n - 1))
+            return prefixe;
+        if (SansCouleur(Niveaux, n)) {
+            prefixe += QLatin1String("$g");
+            return prefixe;
+        }
+    }
+
+    if (!SansCouleur(Niveaux, n)) {
+        prefixe += u'$';
+        for (int canal = 0; canal < 3; ++canal)
+            prefixe += QString::number(Niveaux[canal][n], 16);
+    }
+    return prefixe;
+}

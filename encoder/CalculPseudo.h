@@ -1,0 +1,55 @@
+#ifndef CALCULPSEUDO_H
+#define CALCULPSEUDO_H
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+#include <QTextCursor>
+
+class QTextDocument;
+class QTextEdit;
+
+// Reads the nickname editor's formatting into one slot per character and turns it into the
+// game's formatting-code string.
+class CalculPseudo : public QObject
+{
+public:
+    // The game keeps at most this many characters of a nickname; it is also the table's size.
+    static constexpr int NombreCases = 45;
+
+    // The capture reads the width of the whole nickname from these font stretches.
+    static constexpr int EtirementNormal = 110;
+    static constexpr int EtirementLarge = 160;
+    static constexpr int EtirementSerre = 62;
+
+    // Uncoloured nickname text is drawn in this colour, and the capture reads it as no colour.
+    // None of its channels is a multiple of 17, so no picked or gradient colour can equal it.
+    static constexpr QRgb CouleurPseudoParDefaut = qRgb(252, 195, 35);
+
+    CalculPseudo();
+    ~CalculPseudo() override;
+
+    void LireAttributs(QTextEdit *editeur, QColor couleurParDefaut);
+    QString GenererCode(QString texte);
+
+    // The game shows 16 levels per channel: level of a channel value 0..255, rounded to nearest.
+    static int NiveauCanal(int valeur) { return (valeur + 8) / 17; }
+    // The channel value that shows a level exactly (l × 255 / 15).
+    static int ValeurNiveau(int niveau) { return niveau * 255 / 15; }
+
+    // A cursor on the document that selects the single character at `position`. Positions,
+    // not QTextCursor::Right steps: a step crosses a whole grapheme cluster (a letter with its
+    // combining mark, a surrogate pair), which would shift every slot after it.
+    // Its charFormat() is that character's format, setCharFormat() writes that character.
+    static QTextCursor CurseurSurCaractere(QTextDocument *document, int position);
+
+    QString PseudoOut;
+    int Niveaux[3][NombreCases];
+    int Styles[NombreCases];
+
+private:
+    void LireCase(int k, const QTextCharFormat &format, const QColor &couleurParDefaut);
+    QString Prefixe(int n) const;
+};
+
+#endif

@@ -1,0 +1,51 @@
+#ifndef BOITEMODALE_H
+#define BOITEMODALE_H
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QMessageBox>
+#include <QTimer>
+
+// Answers the next modal box headless: schedule it before the call that opens the box, then
+// read what the box showed. Nothing opened if `vue` stays false once events were processed.
+class BoiteModale : public QObject
+{
+public:
+    // A colour dialog gets `choix` and is accepted, or is cancelled when `choix` is invalid.
+    void Attendre(const QColor &choix = QColor())
+    {
+        vue = false;
+        QTimer::singleShot(0, this, [this, choix] { Repondre(choix); });
+    }
+
+    bool vue = false;
+    QString titre;
+    QString texte;
+    QColor couleurInitiale;
+
+private:
+    void Repondre(const QColor &choix)
+    {
+        QWidget *boite = QApplication::activeModalWidget();
+        if (!boite)
+            return;
+        vue = true;
+        titre = boite->windowTitle();
+        if (auto *message = qobject_cast<QMessageBox *>(boite)) {
+            texte = message->text();
+            message->accept();
+        } else if (auto *dialogue = qobject_cast<QColorDialog *>(boite)) {
+            couleurInitiale = dialogue->currentColor();
+            if (choix.isValid()) {
+                dialogue->setCurrentColor(choix);
+                dialogue->accept();
+            } else {
+                dialogue->reject();
+            }
+        } else {
+            boite->close();
+        }
+    }
+};
+
+#endif

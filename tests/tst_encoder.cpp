@@ -1,0 +1,424 @@
+#include "encoder/CalculPseudo.h"
+
+#include <QRandomGenerator>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+const QColor CouleurDefaut = QColor(CalculPseudo::CouleurPseudoParDefaut);
+
+int EtirementDeLargeur(int largeur)
+{
+    const int etirements[] = {CalculPseudo::EtirementNormal, CalculPseudo::EtirementLarge,
+                              CalculPseudo::EtirementSerre};
+    return etirements[largeur];
+}
+
+// What one character should carry: a colour given as levels, or none (-1), and a style code.
+struct Attributs
+{
+    int niveaux[3] = {-1, -1, -1};
+    int style = 0;
+    bool operator==(const Attributs &o) const
+    {
+        return std::equal(niveaux, niveaux + 3, o.niveaux) && style == o.style;
+    }
+};
+
+// "f00/10" is red italic normal width, "-/1" is no colour and wide.
+Attributs Lire(const QString &description)
+{
+    Attributs a;
+    const QStringList parties = description.split(u'/');
+    if (parties[0] != u"-")
+        for (int c = 0; c < 3; ++c)
+            a.niveaux[c] = parties[0].mid(c, 1).toInt(nullptr, 16);
+    a.style = parties[1].toInt();
+    return a;
+}
+
+// Gives character i of the editor the colour (as 17 × level, or the default colour for none),
+// the italic flag and the font stretch that attributs[i] asks for.
+void Formater(QTextEdit &editeur, const QString &texte, const QList<Attributs> &attributs)
+{
+    editeur.setPlainText(texte);
+    for (int i = 0; i < attributs.size(); ++i) {
+        const Attributs &a = attributs[i];
+        QTextCharFormat format;
+        format.setForeground(a.niveaux[0] < 0 ? CouleurDefaut
+                                              : QColor(17 * a.niveaux[0], 17 * a.niveaux[1],
+                                                       17 * a.niveaux[2]));
+        format.setFontItalic(a.style >= 10);
+        format.setFontStretch(EtirementDeLargeur(a.style % 10));
+        CalculPseudo::CurseurSurCaractere(editeur.document(), i).setCharFormat(format);
+    }
+}
+
+Attributs Case(const CalculPseudo &calcul, int k)
+{
+    Attributs a;
+    for (int c = 0; c < 3; ++c)
+        a.niveaux[c] = calcul.Niveaux[c][k];
+    a.style = calcul.Styles[k];
+    return a;
+}
+
+// Reads a code string as the game does: what each visible character looks like.
+struct Lu
+{
+    QString texte;
+    QList<Attributs> attributs;
+};
+
+bool EstHexa(QChar c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+}
+
+Lu LireCommeLeJeu(const QString &code)
+{
+    Lu lu;
+    Attributs etat;
+    for (int i = 0; i < code.size(); ++i) {
+        if (code[i] != u'$') {
+            lu.texte += code[i];
+            lu.attributs.append(etat);
+            continue;
+        }
+        const QChar suivant = ++i < code.size() ? code[i] : QChar();
+        if (suivant == u'$') {
+            lu.texte += u'$';
+            lu.attributs.append(etat);
+        } else if (EstHexa(suivant) && i + 2 < code.size() && EstHexa(code[i + 1]) &&
+                   EstHexa(code[i + 2])) {
+            for (int c = 0; c < 3; ++c)
+                etat.niveaux[c] = code.mid(i + c, 1).toInt(nullptr, 16);
+            i += 2;
+        } else if (suivant == u'g') {
+            std::fill(etat.niveaux, etat.niveaux + 3, -1);
+        } else if (suivant == u'i') {
+            etat.style += etat.style >= 10 ? -10 : 10;
+        } else if (suivant == u'w' || suivant == u'n' || suivant == u'm') {
+            etat.style = etat.style / 10 * 10 + (suivant == u'w' ? 1 : suivant == u'n' ? 2 : 0);
+        } else if (suivant == u'z') {
+            etat = Attributs();
+        } else {
+            qWarning("unknown code $%s at %d", qPrintable(QString(suivant)), i);
+            lu.texte += QStringLiteral("<?>");
+        }
+    }
+    return lu;
+}
+
+} // namespace
+
+class TestEncoder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultValues();
+    void workedExamples_data();
+    void workedExamples();
+    void plainText_data();
+    void plainText();
+    void captureColour_data();
+    void captureColour();
+    void captureWidth_data();
+    void captureWidth();
+    void captureObliqueIsItalic();
+    void captureFillsAtMost45Slots();
+    void captureFollowsClusters_data();
+    void captureFollowsClusters();
+    void charactersPast45();
+    void roundTripAsTheGameReads();
+};
+
+void TestEncoder::defaultValues()
+{
+    const CalculPseudo calcul;
+    QVERIFY(calcul.PseudoOut.isNull());
+    for (int k = 0; k < CalculPseudo::NombreCases; ++k) {
+        QCOMPARE(Case(calcul, k), Attributs());
+    }
+}
+
+void TestEncoder::workedExamples_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QStringList>("cases");
+    QTest::addColumn<QString>("attendu");
+
+    QTest::newRow("one coloured letter") << "abc" << QStringList{"-/0", "f00/0", "-/0"} << "a$f00b$zc";
+    QTest::newRow("dollar doubled") << "a$b" << QStringList{"-/0", "-/0", "-/0"} << "a$$b";
+    QTest::newRow("italic run") << "abcd" << QStringList{"-/0", "-/10", "-/10", "-/0"} << "a$ibc$zd";
+    QTest::newRow("wide nickname") << "abc" << QStringList{"-/1", "-/1", "-/1"} << "$wabc";
+    QTest::newRow("colour dropped, width kept") << "ab" << QStringList{"f00/1", "-/1"} << "$w$f00a$gb";
+    QTest::newRow("italic coloured dollar") << "$x" << QStringList{"f00/10", "f00/10"} << "$i$f00$$x";
+    QTest::newRow("italic and colour together") << "ab" << QStringList{"-/0", "00f/10"} << "a$i$00fb";
+    QTest::newRow("colour run then another") << "abc" << QStringList{"f00/0", "f00/0", "00f/0"} << "$f00ab$00fc";
+    QTest::newRow("colour dropped then plain") << "abc" << QStringList{"f00/10", "-/10", "-/0"} << "$i$f00a$gb$zc";
+    QTest::newRow("italic switched off") << "ab" << QStringList{"f00/10", "f00/0"} << "$i$f00a$ib";
+    QTest::newRow("back to normal width") << "ab" << QStringList{"f00/1", "f00/0"} << "$w$f00a$mb";
+    QTest::newRow("width italic colour order") << "xyz" << QStringList{"-/0", "08f/11", "08f/11"} << "x$w$i$08fyz";
+    QTest::newRow("narrow italic toggles") << "abc" << QStringList{"-/2", "-/12", "-/2"} << "$na$ib$ic";
+    QTest::newRow("black is a colour") << "ab" << QStringList{"000/0", "-/0"} << "$000a$zb";
+    QTest::newRow("lowercase hex digits") << "Bob" << QStringList{"ace/0", "ace/0", "-/0"} << "$aceBo$zb";
+    QTest::newRow("two dollars") << "$$" << QStringList{"f00/0", "-/0"} << "$f00$$$z$$";
+}
+
+void TestEncoder::workedExamples()
+{
+    QFETCH(QString, texte);
+    QFETCH(QStringList, cases);
+    QFETCH(QString, attendu);
+
+    QTextEdit editeur;
+    QList<Attributs> attributs;
+    for (const QString &c : cases)
+        attributs.append(Lire(c));
+    Formater(editeur, texte, attributs);
+
+    CalculPseudo calcul;
+    calcul.LireAttributs(&editeur, CouleurDefaut);
+    for (int k = 0; k < attributs.size(); ++k)
+        QCOMPARE(Case(calcul, k), attributs[k]);
+    QCOMPARE(calcul.GenererCode(editeur.toPlainText()), attendu);
+    QCOMPARE(calcul.PseudoOut, attendu);
+}
+
+void TestEncoder::plainText_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("attendu");
+    QTest::newRow("empty") << "" << "";
+    QTest::newRow("dollar alone") << "$" << "$$";
+    QTest::newRow("plain letters") << "Vivarel" << "Vivarel";
+    QTest::newRow("dollars among letters") << "a$$b$" << "a$$$$b$$";
+}
+
+void TestEncoder::plainText()
+{
+    QFETCH(QString, texte);
+    QFETCH(QString, attendu);
+    QTextEdit editeur;
+    editeur.setPlainText(texte);
+    QTextCursor tout(editeur.document());
+    tout.select(QTextCursor::Document);
+    QTextCharFormat format;
+    format.setForeground(CouleurDefaut);
+    format.setFontStretch(CalculPseudo::EtirementNormal);
+    tout.mergeCharFormat(format);
+
+    CalculPseudo calcul;
+    calcul.PseudoOut = QStringLiteral("stale");
+    calcul.LireAttributs(&editeur, CouleurDefaut);
+    QCOMPARE(calcul.GenererCode(texte), attendu);
+    QCOMPARE(calcul.PseudoOut, attendu);
+}
+
+void TestEncoder::captureColour_data()
+{
+    QTest::addColumn<QColor>("couleur"); // invalid: the character never gets a foreground
+    QTest::addColumn<QList<int>>("niveaux");
+    QTest::newRow("default colour is no colour") << CouleurDefaut << QList<int>{-1, -1, -1};
+    QTest::newRow("default colour, other alpha") << QColor(252, 195, 35, 200) << QList<int>{15, 11, 2};
+    QTest::newRow("never coloured is black") << QColor() << QList<int>{0, 0, 0};
+    QTest::newRow("8 and 9") << QColor(8, 9, 0) << QList<int>{0, 1, 0};
+    QTest::newRow("246 and 247") << QColor(246, 247, 255) << QList<int>{14, 15, 15};
+    QTest::newRow("middle of levels") << QColor(25, 26, 136) << QList<int>{1, 2, 8};
+}
+
+void TestEncoder::captureColour()
+{
+    QFETCH(QColor, couleur);
+    QFETCH(QList<int>, niveaux);
+    QTextEdit editeur;
+    editeur.setPlainText(QStringLiteral("xy"));
+    if (couleur.isValid()) {
+        QTextCharFormat format;
+        format.setForeground(couleur);
+        CalculPseudo::CurseurSurCaractere(editeur.document(), 1).mergeCharFormat(format);
+    }
+    CalculPseudo calcul;
+    calcul.LireAttributs(&editeur, CouleurDefaut);
+    QCOMPARE((QList<int>{calcul.Niveaux[0][1], calcul.Niveaux[1][1], calcul.Niveaux[2][1]}),
+             niveaux);
+}
+
+void TestEncoder::captureWidth_data()
+{
+    QTest::addColumn<int>("etirement"); // 0: the widget font's stretch is never set
+    QTest::addColumn<int>("style");
+    QTest::newRow("normal") << CalculPseudo::EtirementNormal << 0;
+    QTest::newRow("wide") << CalculPseudo::EtirementLarge << 1;
+    QTest::newRow("narrow") << CalculPseudo::EtirementSerre << 2;
+    QTest::newRow("unset reads as narrow") << 0 << 2;
+    QTest::newRow("100 reads as narrow") << 100 << 2;
+}
+
+void TestEncoder::captureWidth()
+{
+    QFETCH(int, etirement);
+    QFETCH(int, style);
+    QTextEdit editeur;
+    QFont police(QStringLiteral("Arial"), 16);
+    if (etirement)
+        police.setStretch(etirement);
+    editeur.setFont(police);
+    editeur.setPlainText(QStringLiteral("abc"));
+    QTextCharFormat italique;
+    italique.setFontItalic(true);
+    CalculPseudo::CurseurSurCaractere(editeur.document(), 2).mergeCharFormat(italique);
+
+    CalculPseudo calcul;
+    calcul.LireAttributs(&editeur, CouleurDefaut);
+    QCOMPARE(calcul.Styles[0], style);
+    QCOMPARE(calcul.Styles[1], style);
+    QCOMPARE(calcul.Styles[2], style + 10);
+}
+
+void TestEncoder::captureObliqueIsItalic()
+{
+    QTextEdit editeur;
+    QFont police(QStringLiteral("Arial"), 16);
+    police.setStretch(CalculPseudo::EtirementNormal);
+    police.setStyle(QFont::StyleOblique);
+    editeur.setFont(police);
+    editeur.setPlainText(QStringLiteral("ab"));
+    CalculPseudo calcul;
+    calcul.LireAttributs(&editeur, CouleurDefaut);
+    QCOMPARE(calcul.Styles[0], 10);
+    QCOMPARE(calcul.Styles[1], 10);
+}
+
+void TestEncoder::captureFillsAtMost45Slots()
+{
+    // 50 wide italic red characters fill the whole table; a later capture of three plain
+    // characters rewrites slots 0 to 2 only.
+    QTextEdit editeur;
+    QList<Attributs> rouges(50, Lire(QStringLiteral("f00/11")));
+    Formater(editeur, QString(50, u'r'), rouges);
+    CalculPseudo calcul;
+    calcul.LireAttributs(&editeur, CouleurDefaut);
+    for (int k = 0; k < CalculPseudo::NombreCases; ++k)
+        QCOMPARE(Case(calcul, k), rouges[k]);
+
+    Formater(editeur, QStringLiteral("abc"), QList<Attributs>(3, Lire(QStringLiteral("-/0"))));
+    calcul.LireAttributs(&editeur, CouleurDefaut);
+    for (int k = 0; k < 3; ++k)
+        QCOMPARE(Case(calcul, k), Attributs());
+    for (int k = 3; k < CalculPseudo::NombreCases; ++k)
+        QCOMPARE(Case(calcul, k), rouges[k]);
+}
+
+void TestEncoder::captureFollowsClusters_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<int>("rouge"); // index of the one red character
+    QTest::addColumn<QString>("attendu");
+    const QString signeVoyelle(QChar(0x093F));
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // U+1F600, two UTF-16 units
+    QTest::newRow("after letter + vowel sign") << "F" + signeVoyelle + "bc" << 2
+                                               << "F" + signeVoyelle + "$f00b$zc";
+    QTest::newRow("after a surrogate pair") << "x" + emoji + "bc" << 3 << "x" + emoji + "$f00b$zc";
+    QTest::newRow("mark itself coloured") << "F" + signeVoyelle + "b" << 1
+                                          << "F$f00" + signeVoyelle + "$zb";
+}
+
+void TestEncoder::captureFollowsClusters()
+{
+    QFETCH(QString, texte);
+    QFETCH(int, rouge);
+    QFETCH(QString, attendu);
+    QList<Attributs> attributs(texte.size(), Lire(QStringLiteral("-/0")));
+    attributs[rouge] = Lire(QStringLiteral("f00/0"));
+    QTextEdit editeur;
+    Formater(editeur, texte, attributs);
+    CalculPseudo calcul;
+    calcul.LireAttributs(&editeur, CouleurDefaut);
+    for (int k = 0; k < texte.size(); ++k)
+        QCOMPARE(Case(calcul, k), attributs[k]);
+    QCOMPARE(calcul.GenererCode(editeur.toPlainText()), attendu);
+}
+
+void TestEncoder::charactersPast45()
+{
+    // Red and blue alternate over 60 characters, with a dollar at index 50.
+    QString texte;
+    QList<Attributs> attributs;
+    for (int i = 0; i < 60; ++i) {
+        texte += i == 50 ? u'$' : QChar(u'a' + i % 26);
+        attributs.append(Lire(i % 2 ? QStringLiteral("00f/0") : QStringLiteral("f00/0")));
+    }
+    QTextEdit editeur;
+    Formater(editeur, texte, attributs);
+    CalculPseudo calcul;
+    calcul.LireAttributs(&editeur, CouleurDefaut);
+    const QString code = calcul.GenererCode(editeur.toPlainText());
+
+    QString attendu;
+    for (int i = 0; i < CalculPseudo::NombreCases; ++i)
+        attendu += (i % 2 ? QStringLiteral("$00f") : QStringLiteral("$f00")) + texte[i];
+    attendu += texte.mid(45, 5) + QStringLiteral("$$") + texte.mid(51);
+    QCOMPARE(code, attendu);
+    QCOMPARE(LireCommeLeJeu(code).texte, texte);
+}
+
+void TestEncoder::roundTripAsTheGameReads()
+{
+    QRandomGenerator aleatoire(20261207);
+    const QString alphabet = QStringLiteral("ab$Zé0f9 ") + QChar(0x093F);
+    QTextEdit editeur;
+    CalculPseudo calcul;
+    for (int essai = 0; essai < 3000; ++essai) {
+        const int longueur = aleatoire.bounded(1, 56);
+        // The width is the widget font's in the program, so one per nickname here; per
+        // character in a quarter of the runs, to reach every width change the code has.
+        const bool largeurParCaractere = essai % 4 == 0;
+        const int largeurPseudo = aleatoire.bounded(3);
+        QString texte;
+        QList<Attributs> attendus;
+        QList<QColor> couleurs;
+        for (int i = 0; i < longueur; ++i) {
+            texte += alphabet[aleatoire.bounded(int(alphabet.size()))];
+            Attributs a;
+            QColor couleur = CouleurDefaut;
+            if (aleatoire.bounded(3) != 0) { // a few colours, so runs of one colour occur
+                couleur = QColor::fromRgb(aleatoire.bounded(3) * 120, aleatoire.bounded(256),
+                                          aleatoire.bounded(2) * 255);
+                a.niveaux[0] = qFloor(couleur.red() / 255.0 * 15 + 0.5);
+                a.niveaux[1] = qFloor(couleur.green() / 255.0 * 15 + 0.5);
+                a.niveaux[2] = qFloor(couleur.blue() / 255.0 * 15 + 0.5);
+            }
+            const int largeur = largeurParCaractere ? aleatoire.bounded(3) : largeurPseudo;
+            a.style = (aleatoire.bounded(2) ? 10 : 0) + largeur;
+            attendus.append(a);
+            couleurs.append(couleur);
+        }
+        editeur.setPlainText(texte);
+        for (int i = 0; i < longueur; ++i) {
+            QTextCharFormat format;
+            format.setForeground(couleurs[i]);
+            format.setFontItalic(attendus[i].style >= 10);
+            format.setFontStretch(EtirementDeLargeur(attendus[i].style % 10));
+            CalculPseudo::CurseurSurCaractere(editeur.document(), i).setCharFormat(format);
+        }
+
+        calcul.LireAttributs(&editeur, CouleurDefaut);
+        const QString code = calcul.GenererCode(editeur.toPlainText());
+        const Lu lu = LireCommeLeJeu(code);
+        QCOMPARE(lu.texte, texte);
+        for (int i = 0; i < qMin(longueur, int(CalculPseudo::NombreCases)); ++i) {
+            if (!(lu.attributs[i] == attendus[i]))
+                QFAIL(qPrintable(QStringLiteral("nickname %1, character %2: code %3")
+                                     .arg(essai)
+                                     .arg(i)
+                                     .arg(code)));
+        }
+    }
+}
+
+QTEST_MAIN(TestEncoder)
+#include "tst_encoder.moc"

@@ -1,0 +1,181 @@
+#include "BoiteModale.h"
+#include "widgets/QFrame_Perso.h"
+#include "widgets/QTextEdit_Perso.h"
+
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+
+QColor Fond(const QFrame_Perso &carre)
+{
+    return carre.palette().brush(QPalette::Window).color();
+}
+
+QString Lignes(int nombre)
+{
+    QStringList lignes;
+    for (int i = 0; i < nombre; ++i)
+        lignes << QStringLiteral("ligne %1").arg(i);
+    return lignes.join(u'\n');
+}
+
+// Two paired editors, shown so that their scroll bars have ranges.
+struct Paire
+{
+    QTextEdit_Perso a, b;
+    Paire(int lignesA, int lignesB)
+    {
+        a.DefinirPartenaire(&b);
+        b.DefinirPartenaire(&a);
+        for (QTextEdit_Perso *e : {&a, &b}) {
+            e->resize(200, 80);
+            e->setLineWrapMode(QTextEdit::NoWrap);
+            e->show();
+        }
+        a.setPlainText(Lignes(lignesA) + QString(80, u'x'));
+        b.setPlainText(Lignes(lignesB) + QString(80, u'x'));
+    }
+};
+
+} // namespace
+
+class TestWidgets : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultValues();
+    void swatchSnapsAcceptedColour_data();
+    void swatchSnapsAcceptedColour();
+    void swatchCancelKeepsColour();
+    void swatchIgnoresOtherButtons_data();
+    void swatchIgnoresOtherButtons();
+    void verticalScrollIsMirrored();
+    void horizontalScrollIsNot();
+    void shorterPartnerStopsAtItsMaximum();
+    void unpairedEditorScrolls();
+};
+
+void TestWidgets::defaultValues()
+{
+    const QFrame_Perso carre;
+    QCOMPARE(carre.RecupererCouleur(), QColor(0, 0, 0, 255));
+    QCOMPARE(Fond(carre), QColor(Qt::black));
+    QVERIFY(carre.autoFillBackground());
+    QCOMPARE(carre.frameStyle(), int(QFrame::Box | QFrame::Raised));
+    QCOMPARE(carre.cursor().shape(), Qt::PointingHandCursor);
+}
+
+void TestWidgets::swatchSnapsAcceptedColour_data()
+{
+    QTest::addColumn<QColor>("choisie");
+    QTest::addColumn<QColor>("attendue");
+    QTest::newRow("8 9 255") << QColor(8, 9, 255) << QColor(0, 17, 255);
+    QTest::newRow("25 26 136") << QColor(25, 26, 136) << QColor(17, 34, 136);
+    QTest::newRow("254 127 128") << QColor(254, 127, 128) << QColor(255, 119, 136);
+    QTest::newRow("already on a level") << QColor(51, 0, 238) << QColor(51, 0, 238);
+}
+
+void TestWidgets::swatchSnapsAcceptedColour()
+{
+    QFETCH(QColor, choisie);
+    QFETCH(QColor, attendue);
+    QFrame_Perso carre;
+    carre.show();
+    BoiteModale boite;
+    boite.Attendre(choisie);
+    QTest::mouseClick(&carre, Qt::LeftButton);
+    QVERIFY(boite.vue);
+    QCOMPARE(boite.couleurInitiale, QColor(Qt::black));
+    QCOMPARE(carre.RecupererCouleur(), attendue);
+    QCOMPARE(Fond(carre), attendue);
+
+    // The dialog opens again on the snapped colour, not on the one picked.
+    boite.Attendre();
+    QTest::mouseClick(&carre, Qt::LeftButton);
+    QCOMPARE(boite.couleurInitiale, attendue);
+}
+
+void TestWidgets::swatchCancelKeepsColour()
+{
+    QFrame_Perso carre;
+    carre.show();
+    BoiteModale boite;
+    boite.Attendre(QColor(25, 26, 136));
+    QTest::mouseClick(&carre, Qt::LeftButton);
+    boite.Attendre(); // cancel
+    QTest::mouseClick(&carre, Qt::LeftButton);
+    QVERIFY(boite.vue);
+    QCOMPARE(carre.RecupererCouleur(), QColor(17, 34, 136));
+    QCOMPARE(Fond(carre), QColor(17, 34, 136));
+}
+
+void TestWidgets::swatchIgnoresOtherButtons_data()
+{
+    QTest::addColumn<Qt::MouseButton>("bouton");
+    QTest::newRow("right") << Qt::RightButton;
+    QTest::newRow("middle") << Qt::MiddleButton;
+}
+
+void TestWidgets::swatchIgnoresOtherButtons()
+{
+    QFETCH(Qt::MouseButton, bouton);
+    QFrame_Perso carre;
+    carre.show();
+    BoiteModale boite;
+    boite.Attendre(QColor(255, 0, 0));
+    QTest::mouseClick(&carre, bouton);
+    QCoreApplication::processEvents();
+    QVERIFY(!boite.vue);
+    QCOMPARE(carre.RecupererCouleur(), QColor(Qt::black));
+}
+
+void TestWidgets::verticalScrollIsMirrored()
+{
+    Paire paire(60, 60);
+    QVERIFY(paire.a.verticalScrollBar()->maximum() > 100);
+    paire.a.verticalScrollBar()->setValue(100);
+    QCOMPARE(paire.b.verticalScrollBar()->value(), 100);
+    paire.b.verticalScrollBar()->setValue(40);
+    QCOMPARE(paire.a.verticalScrollBar()->value(), 40);
+    // Keys scroll too.
+    paire.a.setFocus();
+    QTest::keyClick(&paire.a, Qt::Key_End, Qt::ControlModifier);
+    QVERIFY(paire.a.verticalScrollBar()->value() > 700);
+    QCOMPARE(paire.b.verticalScrollBar()->value(), paire.a.verticalScrollBar()->value());
+}
+
+void TestWidgets::horizontalScrollIsNot()
+{
+    Paire paire(60, 60);
+    QVERIFY(paire.a.horizontalScrollBar()->maximum() > 30);
+    paire.a.horizontalScrollBar()->setValue(30);
+    QCOMPARE(paire.a.horizontalScrollBar()->value(), 30);
+    QCOMPARE(paire.b.horizontalScrollBar()->value(), 0);
+    QCOMPARE(paire.b.verticalScrollBar()->value(), 0);
+}
+
+void TestWidgets::shorterPartnerStopsAtItsMaximum()
+{
+    Paire paire(60, 10);
+    const int maximumB = paire.b.verticalScrollBar()->maximum();
+    QVERIFY(maximumB > 0);
+    QVERIFY(paire.a.verticalScrollBar()->maximum() > maximumB);
+    paire.a.verticalScrollBar()->setValue(maximumB + 50);
+    QCOMPARE(paire.b.verticalScrollBar()->value(), maximumB);
+    QCOMPARE(paire.a.verticalScrollBar()->value(), maximumB);
+}
+
+void TestWidgets::unpairedEditorScrolls()
+{
+    QTextEdit_Perso seul;
+    seul.resize(200, 80);
+    seul.show();
+    seul.setPlainText(Lignes(60));
+    seul.verticalScrollBar()->setValue(50);
+    QCOMPARE(seul.verticalScrollBar()->value(), 50);
+}
+
+QTEST_MAIN(TestWidgets)
+#include "tst_widgets.moc"

@@ -1,0 +1,28 @@
+#ifndef QFRAME_PERSO_H
+#define QFRAME_PERSO_H
+
+#include <QColor>
+#include <QFrame>
+#include <QPalette>
+
+// A colour swatch: a left click opens the colour dialog, and the accepted colour is snapped to
+// the 16 levels per channel that the game shows, so the swatch shows it as the game will.
+class QFrame_Perso : public QFrame
+{
+public:
+    QFrame_Perso();
+    ~QFrame_Perso() override;
+
+    QColor RecupererCouleur() const { return Couleur; }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void AfficherCouleur();
+
+    QColor Couleur;
+    QPalette Palette;
+};
+
+#endif

@@ -22,7 +22,7 @@ fi
 cmake --build build
 
 case "${1:-run}" in
-    run)  [ -x build/vivarel ] && exec ./build/vivarel; echo "built; the window is still to come" ;;
+    run)  exec ./build/vivarel ;;
     test) ctest --test-dir build --output-on-failure ;;
     *)    echo "usage: $0 run|test" >&2; exit 2 ;;
 esac

@@ -1,0 +1,23 @@
+#include "app/Demarrage.h"
+#include "window/Fen_Principale.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    Demarrage::EnregistrerRessourcesExternes();
+    const QString nomLocale = QLocale::system().name();
+    QTranslator traducteur;
+    Demarrage::InstallerTraduction(traducteur, nomLocale);
+
+    // Built after the translator is installed: the window translates its texts once, here.
+    Fen_Principale fenetre;
+    fenetre.setWindowTitle(QStringLiteral("Trackmania Vivarel"));
+    fenetre.setWindowIcon(QIcon(QStringLiteral(":/GUI/IMG/IconeVVRL.png")));
+    fenetre.show();
+    return application.exec();
+}

@@ -1,0 +1,122 @@
+#include "app/Demarrage.h"
+#include "window/Fen_Principale.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+namespace {
+
+using Fichiers = QMap<QString, QString>;
+
+// Runs the start-up steps from a fresh working directory holding `fichiers` (name -> source
+// file to copy, or empty for a file of garbage), then reads the window's nickname caption.
+class Demarrer
+{
+public:
+    explicit Demarrer(const Fichiers &fichiers)
+    {
+        ancien = QDir::currentPath();
+        QDir dossier(temporaire.path());
+        dossier.mkdir(QStringLiteral("Lang"));
+        for (auto it = fichiers.begin(); it != fichiers.end(); ++it) {
+            const QString cible = dossier.filePath(it.key());
+            if (it.value().isEmpty()) {
+                QFile garbage(cible);
+                garbage.open(QIODevice::WriteOnly);
+                garbage.write("not a Qt file at all\n");
+            } else {
+                QFile::copy(it.value(), cible);
+            }
+        }
+        QDir::setCurrent(temporaire.path());
+    }
+    ~Demarrer()
+    {
+        QResource::unregisterResource(QStringLiteral("Gui.rcc"), QString());
+        QDir::setCurrent(ancien);
+    }
+
+    QString Legende(const QString &nomLocale)
+    {
+        Demarrage::EnregistrerRessourcesExternes();
+        QTranslator traducteur;
+        Demarrage::InstallerTraduction(traducteur, nomLocale);
+        Fen_Principale fenetre;
+        return fenetre.findChild<QLabel *>(QStringLiteral("labelPseudo"))->text();
+    }
+
+private:
+    QTemporaryDir temporaire;
+    QString ancien;
+};
+
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultValues();
+    void catalogueFoundByLocale_data();
+    void catalogueFoundByLocale();
+    void externalResourcesMountAtRoot();
+};
+
+void TestStartup::defaultValues()
+{
+    Demarrer depart({});
+    QCOMPARE(depart.Legende(QStringLiteral("fr_FR")), QStringLiteral("Votre Pseudo:"));
+    QVERIFY(QFile::exists(QStringLiteral(":/GUI/IMG/TitreLogiciel.png")));
+    QCOMPARE(QImage(QStringLiteral(":/GUI/IMG/TitreLogiciel.png")).size(), QSize(550, 117));
+    QCOMPARE(QImage(QStringLiteral(":/GUI/IMG/IconeVVRL.png")).size(), QSize(128, 128));
+}
+
+void TestStartup::catalogueFoundByLocale_data()
+{
+    const QString qm = QStringLiteral(TRADUCTION_TEST);
+    QTest::addColumn<Fichiers>("fichiers");
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("legende");
+    QTest::newRow("exact name") << Fichiers{{"Lang/fr_FR.qm", qm}} << "fr_FR"
+                                << "Your nickname:";
+    QTest::newRow("language only") << Fichiers{{"Lang/fr.qm", qm}} << "fr_FR"
+                                   << "Your nickname:";
+    QTest::newRow("exact name first") << Fichiers{{"Lang/fr_FR.qm", qm},
+                                                                {"Lang/fr.qm", QString()}}
+                                      << "fr_FR" << "Your nickname:";
+    QTest::newRow("C locale") << Fichiers{{"Lang/C.qm", qm}} << "C"
+                              << "Your nickname:";
+    QTest::newRow("other language ignored") << Fichiers{{"Lang/de.qm", qm}}
+                                            << "fr_FR" << "Votre Pseudo:";
+    QTest::newRow("beside the program, not in Lang") << Fichiers{{"fr.qm", qm}}
+                                                     << "fr_FR" << "Votre Pseudo:";
+    QTest::newRow("garbage catalogue and resources")
+        << Fichiers{{"Lang/fr_FR.qm", QString()}, {"Gui.rcc", QString()}}
+        << "fr_FR" << "Votre Pseudo:";
+}
+
+void TestStartup::catalogueFoundByLocale()
+{
+    QFETCH(Fichiers, fichiers);
+    QFETCH(QString, locale);
+    QFETCH(QString, legende);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); // missing files are silent
+    Demarrer depart(fichiers);
+    QCOMPARE(depart.Legende(locale), legende);
+}
+
+void TestStartup::externalResourcesMountAtRoot()
+{
+    Demarrer depart({{"Gui.rcc", QStringLiteral(RESSOURCES_TEST)}});
+    QVERIFY(!QFile::exists(QStringLiteral(":/test/bonjour.txt")));
+    depart.Legende(QStringLiteral("fr_FR"));
+    QVERIFY(QFile::exists(QStringLiteral(":/test/bonjour.txt")));
+    QVERIFY(QFile::exists(QStringLiteral(":/GUI/IMG/IconeVVRL.png")));
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

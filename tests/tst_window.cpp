@@ -1,0 +1,408 @@
+#include "BoiteModale.h"
+#include "FenetreTest.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QFrame>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QCheckBox>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace {
+
+const QColor Defaut = QColor(CalculPseudo::CouleurPseudoParDefaut);
+
+QStringList Items(QComboBox *liste)
+{
+    QStringList items;
+    for (int i = 0; i < liste->count(); ++i)
+        items << liste->itemText(i);
+    return items;
+}
+
+void Coller(QTextEdit *editeur, QMimeData *donnees)
+{
+    QApplication::clipboard()->setMimeData(donnees);
+    editeur->paste();
+}
+
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultValues();
+    void editorsLieOneOverTheOther();
+    void firstCharacterTakesDefaultColour_data();
+    void firstCharacterTakesDefaultColour();
+    void shadowCopiesTextInTranslucentBlack();
+    void countLabelWarnsPast45();
+    void countDisplayShowsTrueLength();
+    void pastePlainTextIsColoured();
+    void pasteKeepsItsOwnColours();
+    void pasteOfBlackRichTextKeepsItsItalics();
+    void emptiedEditorColoursAgain();
+    void lookAlikeListFollowsLetter_data();
+    void lookAlikeListFollowsLetter();
+    void reselectingLetterKeepsList();
+    void otherSymbolsHoldCombiningMarks();
+    void insertTakesCheckedCategory_data();
+    void insertTakesCheckedCategory();
+    void insertReplacesSelection();
+    void insertTakesColourOfStretch();
+    void insertIntoEmptyEditorIsLikeTyping();
+    void swatchChangeLeavesNicknameAlone();
+};
+
+void TestWindow::defaultValues()
+{
+    FenetreTest f;
+    QVERIFY(f.sortie->text().isEmpty());
+    QVERIFY(f.sortie->isReadOnly());
+    QCOMPARE(f.compteur->intValue(), 0);
+    QCOMPARE(f.compteur->digitCount(), 2);
+    QCOMPARE(f.labelCompteur->text(), QStringLiteral("Nombre de caractères actuels:"));
+    QVERIFY(f.editeur->toPlainText().isEmpty());
+    QCOMPARE(f.fenetre.minimumHeight(), 460);
+    QCOMPARE(f.fenetre.maximumHeight(), 460);
+
+    auto *onglets = f.Trouver<QTabWidget>("onglets");
+    QCOMPARE(onglets->count(), 4);
+    const QStringList titres = {"Caractère spécial", "Couleur uniforme", "Dégradé de couleur",
+                                "Effet sur le texte"};
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(onglets->tabText(i), titres[i]);
+    QCOMPARE(onglets->currentIndex(), 0);
+
+    QVERIFY(f.Trouver<QRadioButton>("radioRessemblant")->isChecked());
+    QVERIFY(!f.Trouver<QRadioButton>("radioDoubleLettre")->isChecked());
+    QVERIFY(!f.Trouver<QRadioButton>("radioSmiley")->isChecked());
+    QVERIFY(!f.Trouver<QRadioButton>("radioAutre")->isChecked());
+    QVERIFY(f.Trouver<QRadioButton>("radioNormal")->isChecked());
+    QVERIFY(!f.Trouver<QRadioButton>("radioSerre")->isChecked());
+    QVERIFY(!f.Trouver<QRadioButton>("radioLarge")->isChecked());
+    QVERIFY(!f.Trouver<QCheckBox>("caseItalique")->isChecked());
+
+    auto *pas = f.Trouver<QSpinBox>("pasDegrade");
+    QCOMPARE(pas->minimum(), 1);
+    QCOMPARE(pas->maximum(), 20);
+    QCOMPARE(pas->value(), 1);
+    QCOMPARE(pas->text(), QStringLiteral("Changer de couleur tout les 1 caractère(s)."));
+
+    auto *lettres = f.Trouver<QComboBox>("listeLettres");
+    QCOMPARE(Items(lettres).join(QString()), QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    QCOMPARE(lettres->currentText(), QStringLiteral("A"));
+    auto *ressemblants = f.Trouver<QComboBox>("listeRessemblants");
+    QCOMPARE(ressemblants->count(), 50);
+    QCOMPARE(ressemblants->currentText(), QStringLiteral("À"));
+    QCOMPARE(f.Trouver<QComboBox>("listeDoublesLettres")->count(), 29);
+    QCOMPARE(f.Trouver<QComboBox>("listeSmileys")->count(), 15);
+    QCOMPARE(f.Trouver<QComboBox>("listeAutres")->count(), 385);
+
+    for (const char *nom : {"carreCouleur", "carreDepart", "carreArrivee"}) {
+        auto *carre = f.Trouver<QFrame>(nom);
+        QCOMPARE(carre->size(), QSize(80, 80));
+        QCOMPARE(carre->palette().brush(QPalette::Window).color(), QColor(Qt::black));
+    }
+    QVERIFY(f.Trouver<QLabel>("aideCaracteres")->openExternalLinks());
+    QVERIFY(f.Trouver<QLabel>("aideCaracteres")->text().contains(
+        "viewtopic.php?t=24189'>de cette page web.</a>"));
+}
+
+void TestWindow::editorsLieOneOverTheOther()
+{
+    FenetreTest f;
+    QCOMPARE(f.editeur->parentWidget(), f.ombre);
+    QCOMPARE(f.editeur->pos(), QPoint(-1, -1));
+    QCOMPARE(f.ombre->size(), QSize(501, 32));
+    QCOMPARE(f.editeur->size(), QSize(501, 32));
+    QCOMPARE(f.editeur->palette().brush(QPalette::Active, QPalette::Base).color().alpha(), 0);
+    QCOMPARE(f.editeur->palette().brush(QPalette::Inactive, QPalette::Base).color().alpha(), 0);
+    QCOMPARE(f.editeur->font(), f.ombre->font());
+    QCOMPARE(f.editeur->font().stretch(), CalculPseudo::EtirementNormal);
+    QCOMPARE(f.editeur->font().family(), QStringLiteral("Arial"));
+    QCOMPARE(f.editeur->font().pointSize(), 16);
+    QVERIFY(f.ombre->isReadOnly());
+    QVERIFY(!f.editeur->isReadOnly());
+}
+
+void TestWindow::firstCharacterTakesDefaultColour_data()
+{
+    QTest::addColumn<QString>("tape");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("letter") << "V" << "V";
+    QTest::newRow("dollar") << "$" << "$$";
+    QTest::newRow("word") << "Vivarel" << "Vivarel";
+}
+
+void TestWindow::firstCharacterTakesDefaultColour()
+{
+    QFETCH(QString, tape);
+    QFETCH(QString, code);
+    FenetreTest f;
+    f.Taper(tape);
+    for (int i = 0; i < tape.size(); ++i)
+        QCOMPARE(f.Couleur(i), Defaut);
+    QCOMPARE(f.sortie->text(), code);
+    QCOMPARE(f.compteur->intValue(), code.size());
+}
+
+void TestWindow::shadowCopiesTextInTranslucentBlack()
+{
+    FenetreTest f;
+    f.Taper(QStringLiteral("Ab$cd"));
+    QTextCharFormat format;
+    format.setFontItalic(true);
+    format.setForeground(QColor(255, 0, 0));
+    CalculPseudo::CurseurSurCaractere(f.editeur->document(), 1).mergeCharFormat(format);
+
+    QCOMPARE(f.ombre->toPlainText(), QStringLiteral("Ab$cd"));
+    for (int i = 0; i < 5; ++i) {
+        QCOMPARE(f.Format(i, f.ombre).foreground().color(), QColor(0, 0, 0, 150));
+        QCOMPARE(f.Format(i, f.ombre).fontItalic(), i == 1);
+    }
+}
+
+void TestWindow::countLabelWarnsPast45()
+{
+    FenetreTest f;
+    const QPalette normale = f.labelCompteur->palette();
+    f.Taper(QString(45, u'a'));
+    QCOMPARE(f.compteur->intValue(), 45);
+    QCOMPARE(f.labelCompteur->text(), QStringLiteral("Nombre de caractères actuels:"));
+
+    f.Taper(QStringLiteral("$")); // 47 with the doubled dollar
+    QCOMPARE(f.compteur->intValue(), 47);
+    QCOMPARE(f.labelCompteur->text(), QStringLiteral("Attention, il y a trop de caractères!"));
+    for (auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        QCOMPARE(f.labelCompteur->palette().color(groupe, QPalette::WindowText), QColor(Qt::red));
+
+    QTest::keyClick(f.editeur, Qt::Key_Backspace);
+    f.Taper(QStringLiteral("b")); // 46
+    QCOMPARE(f.compteur->intValue(), 46);
+    QCOMPARE(f.labelCompteur->palette().color(QPalette::WindowText), QColor(Qt::red));
+
+    QTest::keyClick(f.editeur, Qt::Key_Backspace);
+    QCOMPARE(f.compteur->intValue(), 45);
+    QCOMPARE(f.labelCompteur->text(), QStringLiteral("Nombre de caractères actuels:"));
+    QCOMPARE(f.labelCompteur->palette().color(QPalette::WindowText),
+             normale.color(QPalette::WindowText));
+}
+
+void TestWindow::countDisplayShowsTrueLength()
+{
+    FenetreTest f;
+    f.Taper(QString(99, u'a'));
+    QCOMPARE(f.compteur->intValue(), 99);
+    QCOMPARE(f.compteur->digitCount(), 2);
+    f.Taper(QStringLiteral("a"));
+    QCOMPARE(f.compteur->intValue(), 100);
+    QVERIFY(f.compteur->digitCount() >= 3);
+    f.Taper(QString(1000, u'$'));
+    QCOMPARE(f.compteur->intValue(), 2100);
+    QCOMPARE(f.sortie->text().size(), 2100);
+
+    f.Selectionner(0, f.editeur->toPlainText().size() - 3);
+    QTest::keyClick(f.editeur, Qt::Key_Delete);
+    QCOMPARE(f.compteur->intValue(), 6);
+    QCOMPARE(f.compteur->digitCount(), 2);
+}
+
+void TestWindow::pastePlainTextIsColoured()
+{
+    FenetreTest f;
+    auto *donnees = new QMimeData;
+    donnees->setText(QStringLiteral("Bob$"));
+    Coller(f.editeur, donnees);
+    QCOMPARE(f.editeur->toPlainText(), QStringLiteral("Bob$"));
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(f.Couleur(i), Defaut);
+    QCOMPARE(f.sortie->text(), QStringLiteral("Bob$$"));
+}
+
+void TestWindow::pasteKeepsItsOwnColours()
+{
+    FenetreTest f;
+    auto *donnees = new QMimeData;
+    donnees->setHtml(QStringLiteral("ab<span style=\"color:#ff0000\">c</span>"));
+    Coller(f.editeur, donnees);
+    QCOMPARE(f.editeur->toPlainText(), QStringLiteral("abc"));
+    QCOMPARE(f.Couleur(0), QColor(Qt::black));
+    QCOMPARE(f.Couleur(2), QColor(255, 0, 0));
+    QCOMPARE(f.sortie->text(), QStringLiteral("$000ab$f00c"));
+}
+
+void TestWindow::pasteOfBlackRichTextKeepsItsItalics()
+{
+    FenetreTest f;
+    auto *donnees = new QMimeData;
+    donnees->setHtml(QStringLiteral("<i>ab</i>cd"));
+    Coller(f.editeur, donnees);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(f.Couleur(i), Defaut);
+    QCOMPARE(f.sortie->text(), QStringLiteral("$iab$zcd"));
+}
+
+void TestWindow::emptiedEditorColoursAgain()
+{
+    FenetreTest f;
+    f.Taper(QStringLiteral("xy"));
+    f.Selectionner(0, 2);
+    QTest::keyClick(f.editeur, Qt::Key_Delete);
+    QVERIFY(f.sortie->text().isEmpty());
+    QCOMPARE(f.compteur->intValue(), 0);
+
+    auto *donnees = new QMimeData;
+    donnees->setHtml(QStringLiteral("<span style=\"color:#000000\">zz</span>"));
+    Coller(f.editeur, donnees);
+    QCOMPARE(f.Couleur(0), Defaut);
+    QCOMPARE(f.Couleur(1), Defaut);
+    QCOMPARE(f.sortie->text(), QStringLiteral("zz"));
+}
+
+void TestWindow::lookAlikeListFollowsLetter_data()
+{
+    QTest::addColumn<int>("lettre");
+    QTest::addColumn<int>("nombre");
+    QTest::addColumn<QString>("premier");
+    QTest::addColumn<QString>("dernier");
+    QTest::newRow("Q") << 16 << 3 << "φ" << "ҩ";
+    QTest::newRow("E") << 4 << 63 << "È" << "巳";
+    QTest::newRow("F ends with the vowel sign alone") << 5 << 5 << "ſ" << QString(QChar(0x093F));
+    QTest::newRow("L holds the brackets") << 11 << 13 << "Ĺ" << ")";
+    QTest::newRow("Z") << 25 << 15 << "Ź" << "之";
+}
+
+void TestWindow::lookAlikeListFollowsLetter()
+{
+    QFETCH(int, lettre);
+    QFETCH(int, nombre);
+    QFETCH(QString, premier);
+    QFETCH(QString, dernier);
+    FenetreTest f;
+    auto *ressemblants = f.Trouver<QComboBox>("listeRessemblants");
+    ressemblants->setCurrentIndex(3);
+    f.Trouver<QComboBox>("listeLettres")->setCurrentIndex(lettre);
+    QCOMPARE(ressemblants->count(), nombre);
+    QCOMPARE(ressemblants->currentIndex(), 0);
+    QCOMPARE(ressemblants->itemText(0), premier);
+    QCOMPARE(ressemblants->itemText(nombre - 1), dernier);
+}
+
+void TestWindow::reselectingLetterKeepsList()
+{
+    FenetreTest f;
+    auto *lettres = f.Trouver<QComboBox>("listeLettres");
+    auto *ressemblants = f.Trouver<QComboBox>("listeRessemblants");
+    lettres->setCurrentIndex(16);
+    ressemblants->setCurrentIndex(2);
+    lettres->setCurrentIndex(16);
+    QCOMPARE(ressemblants->count(), 3);
+    QCOMPARE(ressemblants->currentIndex(), 2);
+}
+
+void TestWindow::otherSymbolsHoldCombiningMarks()
+{
+    FenetreTest f;
+    const QStringList autres = Items(f.Trouver<QComboBox>("listeAutres"));
+    // Items are counted from 1: item 27 is the thousands sign, 28 to 30 the three marks.
+    QCOMPARE(autres[26], QString(QChar(0x0482)));
+    QCOMPARE(autres[27], QString(QChar(0x0484)));
+    QCOMPARE(autres[28], QString(QChar(0x0483)));
+    QCOMPARE(autres[29], QString(QChar(0x0485)));
+    QCOMPARE(autres.count(QStringLiteral("±")), 2);
+    QCOMPARE(autres.count(QStringLiteral("ฉ")), 2);
+    QCOMPARE(autres[307], QStringLiteral("ฉ"));
+}
+
+void TestWindow::insertTakesCheckedCategory_data()
+{
+    QTest::addColumn<QString>("categorie");
+    QTest::addColumn<QString>("liste");
+    QTest::addColumn<int>("item");
+    QTest::addColumn<QString>("insere");
+    QTest::newRow("look-alike") << "radioRessemblant" << "listeRessemblants" << 1 << "Á";
+    QTest::newRow("double letter") << "radioDoubleLettre" << "listeDoublesLettres" << 0 << "Ĳ";
+    QTest::newRow("smiley") << "radioSmiley" << "listeSmileys" << 14 << "〠";
+    QTest::newRow("other") << "radioAutre" << "listeAutres" << 384 << "ױ";
+}
+
+void TestWindow::insertTakesCheckedCategory()
+{
+    QFETCH(QString, categorie);
+    QFETCH(QString, liste);
+    QFETCH(int, item);
+    QFETCH(QString, insere);
+    FenetreTest f;
+    // Every other list points somewhere else, so a wrong one would show.
+    for (const char *nom : {"listeRessemblants", "listeDoublesLettres", "listeSmileys", "listeAutres"})
+        f.Trouver<QComboBox>(nom)->setCurrentIndex(2);
+    f.Trouver<QComboBox>(qPrintable(liste))->setCurrentIndex(item);
+    f.Trouver<QRadioButton>(qPrintable(categorie))->click();
+    f.Trouver<QPushButton>("boutonInserer")->click();
+    QCOMPARE(f.editeur->toPlainText(), insere);
+    QCOMPARE(f.sortie->text(), insere);
+}
+
+void TestWindow::insertReplacesSelection()
+{
+    FenetreTest f;
+    f.Taper(QStringLiteral("abcd"));
+    f.Selectionner(1, 3);
+    f.Trouver<QPushButton>("boutonInserer")->click();
+    QCOMPARE(f.editeur->toPlainText(), QStringLiteral("aÀd"));
+    QCOMPARE(f.sortie->text(), QStringLiteral("aÀd"));
+}
+
+void TestWindow::insertTakesColourOfStretch()
+{
+    FenetreTest f;
+    f.Taper(QStringLiteral("abcd"));
+    QTextCursor rouge(f.editeur->document());
+    rouge.setPosition(1);
+    rouge.setPosition(3, QTextCursor::KeepAnchor);
+    QTextCharFormat format;
+    format.setForeground(QColor(255, 0, 0));
+    rouge.mergeCharFormat(format);
+    f.PlacerCurseur(2);
+    f.Trouver<QPushButton>("boutonInserer")->click();
+    QCOMPARE(f.editeur->toPlainText(), QStringLiteral("abÀcd"));
+    QCOMPARE(f.Couleur(2), QColor(255, 0, 0));
+    QCOMPARE(f.sortie->text(), QStringLiteral("a$f00bÀc$zd"));
+}
+
+void TestWindow::insertIntoEmptyEditorIsLikeTyping()
+{
+    FenetreTest f;
+    f.Trouver<QPushButton>("boutonInserer")->click();
+    QCOMPARE(f.editeur->toPlainText(), QStringLiteral("À"));
+    QCOMPARE(f.Couleur(0), Defaut);
+    QCOMPARE(f.sortie->text(), QStringLiteral("À"));
+    QCOMPARE(f.compteur->intValue(), 1);
+}
+
+void TestWindow::swatchChangeLeavesNicknameAlone()
+{
+    FenetreTest f;
+    f.fenetre.show();
+    f.Taper(QStringLiteral("Bob"));
+    f.Selectionner(0, 2);
+    BoiteModale boite;
+    for (const char *nom : {"carreCouleur", "carreDepart", "carreArrivee"}) {
+        boite.Attendre(QColor(255, 0, 0));
+        QTest::mouseClick(f.Trouver<QFrame>(nom), Qt::LeftButton);
+        QVERIFY(boite.vue);
+    }
+    QCOMPARE(f.sortie->text(), QStringLiteral("Bob"));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(f.Couleur(i), Defaut);
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"

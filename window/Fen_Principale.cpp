@@ -1,0 +1,462 @@
+#include "window/Fen_Principale.h"
+
+#include "widgets/QFrame_Perso.h"
+#include "widgets/QTextEdit_Perso.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLCDNumber>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const char AdresseForum[] = "https://www.tm-forum.com/fr/forum/viewtopic.php?t=24189";
+
+// Widgets are created without a parent; the layouts give them one. The name lets tests and
+// style sheets find them.
+template <typename Widget, typename... Arguments>
+Widget *Nouveau(const char *nom, Arguments &&...arguments)
+{
+    auto *widget = new Widget(std::forward<Arguments>(arguments)...);
+    widget->setObjectName(QLatin1String(nom));
+    return widget;
+}
+
+QLabel *NouvelleAide(const char *nom, const QString &texte)
+{
+    auto *aide = Nouveau<QLabel>(nom, texte);
+    aide->setWordWrap(true);
+    aide->setAlignment(Qt::AlignJustify);
+    return aide;
+}
+
+// One item per UTF-16 unit, in string order: a combining mark is an item of its own.
+void RemplirListe(QComboBox *liste, const QString &caracteres)
+{
+    for (const QChar caractere : caracteres)
+        liste->addItem(QString(caractere));
+}
+
+} // namespace
+
+Fen_Principale::Fen_Principale() : QWidget(nullptr)
+{
+    AssignerCatalogue();
+    AncienneLongueur = 0;
+    CouleurTransparente = QColor(0, 0, 0, 0);
+    CouleurParDefaut = QColor(CalculPseudo::CouleurPseudoParDefaut);
+
+    CreerWidgets();
+    ConstruirePolices();
+    ConstruireCadre();
+    RemplirListes();
+    ReglerTailles();
+
+    EditeurPseudo->setFont(PoliceNormale);
+    EditeurOmbre->setFont(PoliceNormale);
+    LigneSortie->setReadOnly(true);
+    EditeurOmbre->setReadOnly(true);
+
+    // Last, so that building the window runs no slot: the output stays empty until the
+    // nickname first changes.
+    Connecter();
+}
+
+Fen_Principale::~Fen_Principale() = default;
+
+void Fen_Principale::AssignerCatalogue()
+{
+    Alphabet = QString::fromUtf8(CatalogueCaracteres::Alphabet);
+    for (int i = 0; i < CatalogueCaracteres::NombreLettres; ++i)
+        ListesRessemblants[i] = QString::fromUtf8(CatalogueCaracteres::Ressemblants[i]);
+    DoublesLettres = QString::fromUtf8(CatalogueCaracteres::DoublesLettres);
+    Smileys = QString::fromUtf8(CatalogueCaracteres::Smileys);
+    Autres = QString::fromUtf8(CatalogueCaracteres::Autres);
+}
+
+void Fen_Principale::CreerWidgets()
+{
+    BoutonInserer = Nouveau<QPushButton>("boutonInserer", tr("Insérer"));
+    BoutonColorier = Nouveau<QPushButton>("boutonColorier", tr("Colorier le texte sélectionné!"));
+    BoutonDegrade = Nouveau<QPushButton>("boutonDegrade",
+                                         tr("Appliquer le dégradé sur le texte sélectionné"));
+    BoutonReinitialiser =
+        Nouveau<QPushButton>("boutonReinitialiser", tr("Réinitialiser le texte sélectionné"));
+    BoutonEffet = Nouveau<QPushButton>("boutonEffet", tr("Appliquer sur le texte sélectionné"));
+
+    RadioRessemblant =
+        Nouveau<QRadioButton>("radioRessemblant", tr("Caractère ressemblant à une lettre:"));
+    RadioDoubleLettre = Nouveau<QRadioButton>("radioDoubleLettre", tr("Double lettre:"));
+    RadioSmiley = Nouveau<QRadioButton>("radioSmiley", tr("Smiley:"));
+    RadioAutre = Nouveau<QRadioButton>("radioAutre", tr("Autre:"));
+    RadioRessemblant->setChecked(true);
+
+    RadioNormal = Nouveau<QRadioButton>("radioNormal", tr("Normal"));
+    RadioSerre = Nouveau<QRadioButton>("radioSerre", tr("Serré"));
+    RadioLarge = Nouveau<QRadioButton>("radioLarge", tr("Large"));
+    RadioNormal->setChecked(true);
+
+    ListeLettres = Nouveau<QComboBox>("listeLettres");
+    ListeRessemblants = Nouveau<QComboBox>("listeRessemblants");
+    ListeDoublesLettres = Nouveau<QComboBox>("listeDoublesLettres");
+    ListeSmileys = Nouveau<QComboBox>("listeSmileys");
+    ListeAutres = Nouveau<QComboBox>("listeAutres");
+
+    PasDegrade = Nouveau<QSpinBox>("pasDegrade");
+    CaseItalique = Nouveau<QCheckBox>("caseItalique", tr("Texte en italique"));
+    Compteur = Nouveau<QLCDNumber>("compteur", 2u);
+    Banniere = Nouveau<QLabel>("banniere");
+    Banniere->setPixmap(QPixmap(QStringLiteral(":/GUI/IMG/TitreLogiciel.png")));
+
+    LabelPseudo = Nouveau<QLabel>("labelPseudo", tr("Votre Pseudo:"));
+    LabelSortie = Nouveau<QLabel>("labelSortie", tr("Texte à copier-coller dans trackmania:"));
+    LabelLimite = Nouveau<QLabel>("labelLimite", tr("Ce champ ne doit pas dépasser 45 caractères."));
+    LabelCompteur = Nouveau<QLabel>("labelCompteur", tr("Nombre de caractères actuels:"));
+    LabelCouleur = Nouveau<QLabel>("labelCouleur", tr("Sélectionnez une couleur:"));
+    LabelCouleurDepart =
+        Nouveau<QLabel>("labelCouleurDepart", tr("Sélectionnez la couleur de départ:"));
+    LabelCouleurArrivee =
+        Nouveau<QLabel>("labelCouleurArrivee", tr("Sélectionnez la couleur d'arrivée:"));
+    AideDegrade = NouvelleAide(
+        "aideDegrade",
+        tr("Le paramètre ci-dessus permet de faire varier la vitesse du dégradé.<br />Si vous "
+           "changez de couleur tous les caractères, le dégradé sera beau mais très consommateur "
+           "en nombre de caractères.<br /><strong>Si vous dépassez le nombre de caractères maxi, "
+           "essayez d'augmenter ce paramètre.</strong>"));
+    AideCouleur = NouvelleAide(
+        "aideCouleur",
+        tr("Attention, le nombre de couleurs affichables dans un pseudo est limité dans "
+           "Trackmania.<br /><strong>Le carré ci-contre vous affiche la couleur telle qu'elle "
+           "sera visible dans Trackmania.</strong> Cette couleur peut donc légèrement varier de "
+           "celle que vous choisissez de manière précise dans la boite de dialogue."));
+    AideCaracteres = NouvelleAide(
+        "aideCaracteres",
+        tr("Attention, selon les caractéristiques de votre système, <strong>certains caractères "
+           "spéciaux peuvent ne pas s'afficher correctement.</strong> C'est le cas si un carré "
+           "blanc est visble à la place du caractère attendu.<br />Si vous ne visualisez pas un "
+           "caractère qui vous intéresse, essayez de le copier-coller directement dans "
+           "Trackmania à partir ") +
+            QStringLiteral("<a href = '%1'>").arg(QLatin1String(AdresseForum)) +
+            tr("de cette page web.") + QStringLiteral("</a>"));
+    AideCaracteres->setOpenExternalLinks(true);
+    LabelEspacement = Nouveau<QLabel>("labelEspacement", tr("Espacement des caractères:"));
+    AideEspacement = NouvelleAide(
+        "aideEspacement",
+        tr("Attention, Vivarel ne gère l'espacement des caractères que sur le pseudo dans sa "
+           "globalité.<br />C'est le seul effet pour lequel vous ne pouvez pas sélectionner les "
+           "caractères à modifier."));
+
+    CarreCouleur = Nouveau<QFrame_Perso>("carreCouleur");
+    CarreDepart = Nouveau<QFrame_Perso>("carreDepart");
+    CarreArrivee = Nouveau<QFrame_Perso>("carreArrivee");
+
+    CreerEditeurs();
+    LigneSortie = Nouveau<QLineEdit>("ligneSortie");
+
+    Onglets = Nouveau<QTabWidget>("onglets");
+    PageCaracteres = Nouveau<QWidget>("pageCaracteres");
+    PageCouleur = Nouveau<QWidget>("pageCouleur");
+    PageDegrade = Nouveau<QWidget>("pageDegrade");
+    PageEffet = Nouveau<QWidget>("pageEffet");
+
+    DispositionFenetre = new QVBoxLayout;
+    RangeePseudo = new QHBoxLayout;
+    RangeeSortie = new QHBoxLayout;
+    RangeeCompteur = new QHBoxLayout;
+    GrilleCaracteres = new QGridLayout;
+    GrilleCouleur = new QGridLayout;
+    GrilleDegrade = new QGridLayout;
+    GrilleEffet = new QGridLayout;
+    ColonneEspacement = new QVBoxLayout;
+}
+
+// The nickname editor lies inside the shadow editor, so that the shadow's text shows through
+// its transparent base one pixel right of and below the typed text. Pair them before anything
+// else can scroll either.
+void Fen_Principale::CreerEditeurs()
+{
+    EditeurOmbre = Nouveau<QTextEdit_Perso>("editeurOmbre");
+    EditeurPseudo = Nouveau<QTextEdit_Perso>("editeurPseudo");
+    EditeurPseudo->setParent(EditeurOmbre);
+    EditeurOmbre->DefinirPartenaire(EditeurPseudo);
+    EditeurPseudo->DefinirPartenaire(EditeurOmbre);
+}
+
+// Weight 60 on the old 0..99 scale, a little heavier than normal; Qt 6 maps it for us.
+static void PoidsSoixante(QFont &police)
+{
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    police.setLegacyWeight(60);
+    QT_WARNING_POP
+}
+
+void Fen_Principale::ConstruirePolices()
+{
+    const QString famille = QStringLiteral("Arial");
+    PoliceNormale.setFamily(famille);
+    PoliceNormale.setPointSize(16);
+    PoliceNormale.setStretch(CalculPseudo::EtirementNormal);
+    PoidsSoixante(PoliceNormale);
+
+    PoliceLarge.setFamily(famille);
+    PoliceLarge.setPointSize(16);
+    PoliceLarge.setStretch(CalculPseudo::EtirementLarge);
+    PoidsSoixante(PoliceLarge);
+
+    PoliceSerree.setFamily(famille);
+    PoliceSerree.setPointSize(16);
+    PoliceSerree.setStretch(CalculPseudo::EtirementSerre);
+}
+
+void Fen_Principale::ConstruireCadre()
+{
+    DispositionFenetre->addWidget(Banniere);
+
+    RangeePseudo->addWidget(LabelPseudo);
+    RangeePseudo->addWidget(EditeurOmbre);
+    RangeePseudo->addWidget(BoutonReinitialiser, 0, Qt::AlignCenter);
+    DispositionFenetre->addLayout(RangeePseudo);
+
+    DispositionFenetre->addWidget(Onglets);
+    Onglets->addTab(PageCaracteres, tr("Caractère spécial"));
+    Onglets->addTab(PageCouleur, tr("Couleur uniforme"));
+    Onglets->addTab(PageDegrade, tr("Dégradé de couleur"));
+    Onglets->addTab(PageEffet, tr("Effet sur le texte"));
+    ConstruirePageCaracteres();
+    ConstruirePageCouleur();
+    ConstruirePageDegrade();
+    ConstruirePageEffet();
+
+    RangeeSortie->addWidget(LabelSortie);
+    RangeeSortie->addWidget(LigneSortie);
+    RangeeSortie->addWidget(LabelLimite);
+    DispositionFenetre->addLayout(RangeeSortie);
+
+    RangeeCompteur->addWidget(LabelCompteur, 0, Qt::AlignRight);
+    RangeeCompteur->addWidget(Compteur, 0, Qt::AlignLeft);
+    DispositionFenetre->addLayout(RangeeCompteur);
+
+    setLayout(DispositionFenetre);
+}
+
+void Fen_Principale::ConstruirePageCaracteres()
+{
+    PageCaracteres->setLayout(GrilleCaracteres);
+    GrilleCaracteres->addWidget(RadioRessemblant, 0, 0, 1, 1);
+    GrilleCaracteres->addWidget(RadioDoubleLettre, 1, 0, 1, 1);
+    GrilleCaracteres->addWidget(RadioSmiley, 2, 0, 1, 1);
+    GrilleCaracteres->addWidget(RadioAutre, 3, 0, 1, 1);
+    GrilleCaracteres->addWidget(ListeLettres, 0, 1, 1, 1);
+    GrilleCaracteres->addWidget(ListeRessemblants, 0, 2, 1, 1);
+    GrilleCaracteres->addWidget(ListeDoublesLettres, 1, 1, 1, 2);
+    GrilleCaracteres->addWidget(ListeSmileys, 2, 1, 1, 2);
+    GrilleCaracteres->addWidget(ListeAutres, 3, 1, 1, 2);
+    GrilleCaracteres->addWidget(BoutonInserer, 4, 0, 1, 6, Qt::AlignCenter);
+    GrilleCaracteres->addWidget(AideCaracteres, 0, 3, 4, 3);
+}
+
+void Fen_Principale::ConstruirePageCouleur()
+{
+    PageCouleur->setLayout(GrilleCouleur);
+    GrilleCouleur->addWidget(LabelCouleur, 0, 0, 1, 1, Qt::AlignRight);
+    GrilleCouleur->addWidget(CarreCouleur, 0, 1, 1, 1, Qt::AlignLeft);
+    GrilleCouleur->addWidget(BoutonColorier, 1, 0, 1, 4, Qt::AlignCenter);
+    GrilleCouleur->addWidget(AideCouleur, 0, 2, 1, 2);
+}
+
+void Fen_Principale::ConstruirePageDegrade()
+{
+    PageDegrade->setLayout(GrilleDegrade);
+    GrilleDegrade->addWidget(LabelCouleurDepart, 0, 0, 1, 1, Qt::AlignRight);
+    GrilleDegrade->addWidget(CarreDepart, 0, 1, 1, 1, Qt::AlignLeft);
+    GrilleDegrade->addWidget(LabelCouleurArrivee, 1, 0, 1, 1, Qt::AlignRight);
+    GrilleDegrade->addWidget(CarreArrivee, 1, 1, 1, 1, Qt::AlignLeft);
+    GrilleDegrade->addWidget(PasDegrade, 0, 2, 1, 2, Qt::AlignCenter | Qt::AlignBottom);
+    GrilleDegrade->addWidget(AideDegrade, 1, 2, 2, 2, Qt::AlignTop);
+    GrilleDegrade->addWidget(BoutonDegrade, 2, 0, 1, 4, Qt::AlignCenter);
+}
+
+void Fen_Principale::ConstruirePageEffet()
+{
+    PageEffet->setLayout(GrilleEffet);
+    GrilleEffet->addLayout(ColonneEspacement, 0, 0, 2, 1);
+    ColonneEspacement->addWidget(LabelEspacement, 0, Qt::AlignBottom);
+    ColonneEspacement->addWidget(RadioNormal);
+    ColonneEspacement->addWidget(RadioSerre);
+    ColonneEspacement->addWidget(RadioLarge);
+    ColonneEspacement->addWidget(AideEspacement);
+    GrilleEffet->addWidget(CaseItalique, 0, 1, 1, 1, Qt::AlignCenter | Qt::AlignBottom);
+    GrilleEffet->addWidget(BoutonEffet, 1, 1, 1, 1, Qt::AlignCenter | Qt::AlignTop);
+}
+
+void Fen_Principale::RemplirListes()
+{
+    RemplirListe(ListeLettres, Alphabet);
+    RemplirListe(ListeRessemblants, ListesRessemblants[0]);
+    RemplirListe(ListeDoublesLettres, DoublesLettres);
+    RemplirListe(ListeSmileys, Smileys);
+    RemplirListe(ListeAutres, Autres);
+}
+
+void Fen_Principale::ReglerTailles()
+{
+    setFixedHeight(460);
+    EditeurOmbre->setFixedWidth(501);
+    EditeurOmbre->setFixedHeight(32);
+    EditeurPseudo->move(-1, -1);
+    EditeurPseudo->setFixedWidth(EditeurOmbre->width());
+    EditeurPseudo->setFixedHeight(EditeurOmbre->height());
+    LigneSortie->setMinimumWidth(275);
+    Banniere->setAlignment(Qt::AlignHCenter);
+    for (QFrame_Perso *carre : {CarreCouleur, CarreDepart, CarreArrivee})
+        carre->setFixedSize(80, 80);
+    PasDegrade->setFixedSize(290, 30);
+
+    QPalette transparente;
+    transparente.setBrush(QPalette::All, QPalette::Base,
+                          QBrush(CouleurTransparente, Qt::SolidPattern));
+    EditeurPseudo->setPalette(transparente);
+
+    PasDegrade->setMinimum(1);
+    PasDegrade->setMaximum(20);
+    PasDegrade->setValue(1);
+    PasDegrade->setPrefix(QStringLiteral("Changer de couleur tout les "));
+    PasDegrade->setSuffix(QStringLiteral(" caractère(s)."));
+}
+
+void Fen_Principale::Connecter()
+{
+    connect(EditeurPseudo, &QTextEdit::textChanged, this, &Fen_Principale::MettreAJourPseudoOut);
+    connect(ListeLettres, &QComboBox::currentIndexChanged, this,
+            &Fen_Principale::ChangerListeCaracteresSpeciaux);
+    connect(BoutonInserer, &QPushButton::clicked, this, &Fen_Principale::InsererCaractereChoisi);
+    connect(BoutonColorier, &QPushButton::clicked, this, &Fen_Principale::AppliquerCouleurUnie);
+    connect(BoutonDegrade, &QPushButton::clicked, this, &Fen_Principale::AppliquerCouleurDeg);
+    connect(BoutonReinitialiser, &QPushButton::clicked, this, &Fen_Principale::ReinitialiserTexte);
+    connect(BoutonEffet, &QPushButton::clicked, this, &Fen_Principale::AppliquerItalique);
+    connect(RadioLarge, &QRadioButton::clicked, this, &Fen_Principale::AppliquerGrosseurTexte);
+    connect(RadioSerre, &QRadioButton::clicked, this, &Fen_Principale::AppliquerGrosseurTexte);
+    connect(RadioNormal, &QRadioButton::clicked, this, &Fen_Principale::AppliquerGrosseurTexte);
+}
+
+// Runs after every change of the nickname editor, text or formatting alike.
+void Fen_Principale::MettreAJourPseudoOut()
+{
+    MettreAJourOmbre();
+    const QString texte = EditeurPseudo->toPlainText();
+    ColorerTexteSaisi();
+    Calcul.LireAttributs(EditeurPseudo, CouleurParDefaut);
+    const QString code = Calcul.GenererCode(texte);
+    LigneSortie->setText(code);
+    AfficherLongueur(code.size());
+
+    QPalette palette;
+    if (code.size() > CalculPseudo::NombreCases) {
+        LabelCompteur->setText(tr("Attention, il y a trop de caractères!"));
+        palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::red, Qt::SolidPattern));
+    } else {
+        LabelCompteur->setText(tr("Nombre de caractères actuels:"));
+    }
+    LabelCompteur->setPalette(palette);
+}
+
+// Widens the display past two digits rather than let it keep a stale number.
+void Fen_Principale::AfficherLongueur(int longueur)
+{
+    Compteur->setDigitCount(qMax(2, int(QString::number(longueur).size())));
+    Compteur->display(longueur);
+}
+
+// The shadow copies every character's format in translucent black. One edit block, so the
+// shadow is laid out once per refresh rather than once per character.
+void Fen_Principale::MettreAJourOmbre()
+{
+    const QString texte = EditeurPseudo->toPlainText();
+    EditeurOmbre->setPlainText(texte);
+    QTextDocument *pseudo = EditeurPseudo->document();
+    QTextDocument *ombre = EditeurOmbre->document();
+    const QBrush noirTranslucide(QColor(0, 0, 0, 150), Qt::SolidPattern);
+
+    QTextCursor bloc(ombre);
+    bloc.beginEditBlock();
+    for (int i = 0; i < texte.size(); ++i) {
+        QTextCharFormat format = CalculPseudo::CurseurSurCaractere(pseudo, i).charFormat();
+        format.setForeground(noirTranslucide);
+        CalculPseudo::CurseurSurCaractere(ombre, i).setCharFormat(format);
+    }
+    bloc.endEditBlock();
+}
+
+// Text that arrives black in an empty editor (typed or pasted) takes the default nickname
+// colour; text that brings colours of its own keeps them.
+void Fen_Principale::ColorerTexteSaisi()
+{
+    const int ancienneLongueur = AncienneLongueur;
+    const QString texte = EditeurPseudo->toPlainText();
+    AncienneLongueur = texte.size();
+    if (ancienneLongueur != 0 || texte.isEmpty())
+        return;
+
+    QTextDocument *document = EditeurPseudo->document();
+    const QColor noir(Qt::black);
+    for (int i = 0; i < texte.size(); ++i) {
+        if (CalculPseudo::CurseurSurCaractere(document, i).charFormat().foreground().color() !=
+            noir)
+            return;
+    }
+
+    // Only the colour is merged in: pasted italics or fonts survive. This edit re-enters the
+    // refresh once; the length is already up to date, so it does not colour again.
+    QTextCursor tout(document);
+    tout.setPosition(texte.size(), QTextCursor::KeepAnchor);
+    QTextCharFormat couleur;
+    couleur.setForeground(QBrush(CouleurParDefaut, Qt::SolidPattern));
+    tout.mergeCharFormat(couleur);
+}
+
+void Fen_Principale::ChangerListeCaracteresSpeciaux(int NumLettre)
+{
+    if (NumLettre < 0 || NumLettre >= int(ListesRessemblants.size()))
+        return;
+    ListeRessemblants->clear();
+    RemplirListe(ListeRessemblants, ListesRessemblants[NumLettre]);
+}
+
+void Fen_Principale::InsererCaractereChoisi()
+{
+    if (RadioRessemblant->isChecked())
+        EditeurPseudo->insertPlainText(ListeRessemblants->currentText());
+    if (RadioDoubleLettre->isChecked())
+        EditeurPseudo->insertPlainText(ListeDoublesLettres->currentText());
+    if (RadioSmiley->isChecked())
+        EditeurPseudo->insertPlainText(ListeSmileys->currentText());
+    if (RadioAutre->isChecked())
+        EditeurPseudo->insertPlainText(ListeAutres->currentText());
+}
+
+void Fen_Principale::AppliquerCouleurUnie() {}
+
+void Fen_Principale::AppliquerCouleurDeg() {}
+
+void Fen_Principale::ReinitialiserTexte() {}
+
+void Fen_Principale::AppliquerItalique() {}
+
+void Fen_Principale::AppliquerGrosseurTexte() {}

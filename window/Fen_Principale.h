@@ -1,0 +1,147 @@
+#ifndef FEN_PRINCIPALE_H
+#define FEN_PRINCIPALE_H
+
+#include "encoder/CalculPseudo.h"
+#include "window/CatalogueCaracteres.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QFrame_Perso;
+class QGridLayout;
+class QHBoxLayout;
+class QLCDNumber;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTabWidget;
+class QTextEdit_Perso;
+class QVBoxLayout;
+
+// The program's only window: the nickname editor over its drop shadow, the four tool tabs,
+// and the game code with its length, rebuilt after every change of the nickname.
+class Fen_Principale : public QWidget
+{
+    Q_OBJECT
+
+public:
+    Fen_Principale();
+    ~Fen_Principale() override;
+
+private slots:
+    void MettreAJourPseudoOut();
+    void ChangerListeCaracteresSpeciaux(int NumLettre);
+    void InsererCaractereChoisi();
+    void AppliquerCouleurUnie();
+    void AppliquerCouleurDeg();
+    void ReinitialiserTexte();
+    void AppliquerItalique();
+    void AppliquerGrosseurTexte();
+
+private:
+    void AssignerCatalogue();
+    void CreerWidgets();
+    void CreerEditeurs();
+    void ConstruirePolices();
+    void ConstruireCadre();
+    void ConstruirePageCaracteres();
+    void ConstruirePageCouleur();
+    void ConstruirePageDegrade();
+    void ConstruirePageEffet();
+    void RemplirListes();
+    void ReglerTailles();
+    void Connecter();
+
+    void MettreAJourOmbre();
+    void ColorerTexteSaisi();
+    void AfficherLongueur(int longueur);
+    bool SelectionPresente(const QString &message, int &debut, int &fin);
+
+    CalculPseudo Calcul;
+    int AncienneLongueur = 0;
+
+    QPushButton *BoutonInserer;
+    QPushButton *BoutonColorier;
+    QPushButton *BoutonDegrade;
+    QPushButton *BoutonReinitialiser;
+    QPushButton *BoutonEffet;
+
+    QRadioButton *RadioRessemblant;
+    QRadioButton *RadioDoubleLettre;
+    QRadioButton *RadioSmiley;
+    QRadioButton *RadioAutre;
+
+    QRadioButton *RadioNormal;
+    QRadioButton *RadioSerre;
+    QRadioButton *RadioLarge;
+
+    QComboBox *ListeLettres;
+    QComboBox *ListeRessemblants;
+    QComboBox *ListeDoublesLettres;
+    QComboBox *ListeSmileys;
+    QComboBox *ListeAutres;
+
+    QSpinBox *PasDegrade;
+    QCheckBox *CaseItalique;
+    QLCDNumber *Compteur;
+    QLabel *Banniere;
+
+    QLabel *LabelPseudo;
+    QLabel *LabelSortie;
+    QLabel *LabelLimite;
+    QLabel *LabelCompteur;
+    QLabel *LabelCouleur;
+    QLabel *LabelCouleurDepart;
+    QLabel *LabelCouleurArrivee;
+    QLabel *AideDegrade;
+    QLabel *AideCouleur;
+    QLabel *AideCaracteres;
+    QLabel *LabelEspacement;
+    QLabel *AideEspacement;
+
+    QFrame_Perso *CarreCouleur;
+    QFrame_Perso *CarreDepart;
+    QFrame_Perso *CarreArrivee;
+
+    QTextEdit_Perso *EditeurPseudo;
+    QTextEdit_Perso *EditeurOmbre;
+    QLineEdit *LigneSortie;
+
+    QTabWidget *Onglets;
+    QWidget *PageCaracteres;
+    QWidget *PageCouleur;
+    QWidget *PageDegrade;
+    QWidget *PageEffet;
+
+    QVBoxLayout *DispositionFenetre;
+    QHBoxLayout *RangeePseudo;
+    QHBoxLayout *RangeeSortie;
+    QHBoxLayout *RangeeCompteur;
+    QGridLayout *GrilleCaracteres;
+    QGridLayout *GrilleCouleur;
+    QGridLayout *GrilleDegrade;
+    QGridLayout *GrilleEffet;
+    QVBoxLayout *ColonneEspacement;
+
+    QFont PoliceNormale;
+    QFont PoliceLarge;
+    QFont PoliceSerree;
+    QColor CouleurTransparente;
+    QColor CouleurParDefaut;
+
+    QString Alphabet;
+    std::array<QString, CatalogueCaracteres::NombreLettres> ListesRessemblants;
+    QString DoublesLettres;
+    QString Smileys;
+    QString Autres;
+};
+
+#endif

@@ -451,12 +451,137 @@ void Fen_Principale::InsererCaractereChoisi()
         EditeurPseudo->insertPlainText(ListeAutres->currentText());
 }
 
-void Fen_Principale::AppliquerCouleurUnie() {}
+// The first step of every command that works on a selection.
+bool Fen_Principale::SelectionPresente(const QString &message, int &debut, int &fin)
+{
+    debut = EditeurPseudo->textCursor().selectionStart();
+    fin = EditeurPseudo->textCursor().selectionEnd();
+    if (debut != fin)
+        return true;
+    QMessageBox::warning(this, tr("Attention"), message, QMessageBox::Ok, QMessageBox::NoButton);
+    return false;
+}
 
-void Fen_Principale::AppliquerCouleurDeg() {}
+// Rewrites each selected character's own format, one edit per character, by document
+// position so that a combining mark or a surrogate pair never shifts the walk. The editor's
+// cursor and selection stay where the player left them.
+void Fen_Principale::ModifierChaqueCaractere(
+    int debut, int fin, const std::function<void(QTextCharFormat &, int)> &modifier)
+{
+    QTextDocument *document = EditeurPseudo->document();
+    for (int p = debut; p < fin; ++p) {
+        QTextCursor caractere = CalculPseudo::CurseurSurCaractere(document, p);
+        QTextCharFormat format = caractere.charFormat();
+        modifier(format, p - debut);
+        caractere.setCharFormat(format);
+    }
+}
 
-void Fen_Principale::ReinitialiserTexte() {}
+void Fen_Principale::AppliquerCouleurUnie()
+{
+    int debut, fin;
+    if (!SelectionPresente(
+            tr("Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le "
+               "bouton."),
+            debut, fin))
+        return;
+    EditeurPseudo->setTextColor(CarreCouleur->RecupererCouleur());
+}
 
-void Fen_Principale::AppliquerItalique() {}
+// Colours the selection from the start swatch to the end swatch, changing colour every N
+// characters. The values are kept in single precision as the gradient has always computed
+// them: many land exactly on a half level, and which way they round depends on it.
+void Fen_Principale::AppliquerCouleurDeg()
+{
+    int debut, fin;
+    if (!SelectionPresente(
+            tr("Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le "
+               "bouton."),
+            debut, fin))
+        return;
 
-void Fen_Principale::AppliquerGrosseurTexte() {}
+    const int longueur = fin - debut;
+    const int pas = PasDegrade->value();
+    const QColor depart = CarreDepart->RecupererCouleur();
+    const QColor arrivee = CarreArrivee->RecupererCouleur();
+    const int canauxDepart[3] = {depart.red(), depart.green(), depart.blue()};
+    const int canauxArrivee[3] = {arrivee.red(), arrivee.green(), arrivee.blue()};
+
+    std::vector<int> niveaux[3];
+    for (int canal = 0; canal < 3; ++canal) {
+        const float increment = float(double(canauxArrivee[canal] - canauxDepart[canal]) /
+                                      double(float(longueur)) * double(float(pas)));
+        std::vector<float> valeurs(longueur);
+        valeurs[0] = float(canauxDepart[canal]);
+        // One counter for the three channels: they hold and step together.
+        for (int i = 1, tenue = 0; i < longueur - 1; ++i) {
+            if (tenue < pas - 1) {
+                valeurs[i] = valeurs[i - 1];
+                ++tenue;
+            } else {
+                valeurs[i] = float(double(valeurs[i - 1]) + double(increment));
+                tenue = 0;
+            }
+        }
+        valeurs[longueur - 1] = float(canauxArrivee[canal]);
+
+        niveaux[canal].resize(longueur);
+        for (int i = 0; i < longueur; ++i) {
+            const float niveau = float(double(valeurs[i]) / 255.0 * 15.0);
+            niveaux[canal][i] = int(std::floor(double(niveau) + 0.5)); // halves go up
+        }
+    }
+
+    ModifierChaqueCaractere(debut, fin, [&](QTextCharFormat &format, int j) {
+        const QColor couleur(CalculPseudo::ValeurNiveau(niveaux[0][j]),
+                             CalculPseudo::ValeurNiveau(niveaux[1][j]),
+                             CalculPseudo::ValeurNiveau(niveaux[2][j]), 255);
+        format.setForeground(QBrush(couleur, Qt::SolidPattern));
+    });
+}
+
+// Takes the selection back to the look of freshly typed text. The width stays the whole
+// nickname's: no stretch is written into the characters.
+void Fen_Principale::ReinitialiserTexte()
+{
+    int debut, fin;
+    if (!SelectionPresente(
+            tr("Veuillez sélectionner la partie du texte à réinitialiser avant de cliquer sur le "
+               "bouton."),
+            debut, fin))
+        return;
+
+    EditeurPseudo->setTextColor(CouleurParDefaut);
+    ModifierChaqueCaractere(debut, fin, [this](QTextCharFormat &format, int) {
+        format.setFont(PoliceNormale);
+        format.clearProperty(QTextFormat::FontStretch);
+        format.setFontItalic(false);
+    });
+}
+
+void Fen_Principale::AppliquerItalique()
+{
+    int debut, fin;
+    if (!SelectionPresente(
+            tr("Veuillez sélectionner la partie du texte à mettre en forme avant de cliquer sur "
+               "le bouton."),
+            debut, fin))
+        return;
+
+    const bool italique = CaseItalique->isChecked();
+    ModifierChaqueCaractere(debut, fin, [italique](QTextCharFormat &format, int) {
+        format.setFontItalic(italique);
+    });
+}
+
+// The spacing is the editors' widget font, which every character takes its stretch from. A
+// font change is no document edit, so the refresh is called here.
+void Fen_Principale::AppliquerGrosseurTexte()
+{
+    const QFont *police = RadioLarge->isChecked()   ? &PoliceLarge
+                          : RadioSerre->isChecked() ? &PoliceSerree
+                                                    : &PoliceNormale;
+    EditeurPseudo->setFont(*police);
+    EditeurOmbre->setFont(*police);
+    MettreAJourPseudoOut();
+}

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QComboBox;
@@ -22,6 +23,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class QTextCharFormat;
 class QTabWidget;
 class QTextEdit_Perso;
 class QVBoxLayout;
@@ -64,6 +66,8 @@ private:
     void ColorerTexteSaisi();
     void AfficherLongueur(int longueur);
     bool SelectionPresente(const QString &message, int &debut, int &fin);
+    void ModifierChaqueCaractere(int debut, int fin,
+                                 const std::function<void(QTextCharFormat &, int)> &modifier);
 
     CalculPseudo Calcul;
     int AncienneLongueur = 0;

@@ -1,0 +1,477 @@
+#include "BoiteModale.h"
+#include "FenetreTest.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QMimeData>
+#include <QClipboard>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QtTest>
+
+namespace {
+
+const QColor Defaut = QColor(CalculPseudo::CouleurPseudoParDefaut);
+
+QColor Niveaux(int rouge, int vert, int bleu)
+{
+    return QColor(17 * rouge, 17 * vert, 17 * bleu);
+}
+
+// What the player can see of one character: its colour and whether it is italic.
+struct Apparence
+{
+    QColor couleur;
+    bool italique;
+    bool operator==(const Apparence &o) const
+    {
+        return couleur == o.couleur && italique == o.italique;
+    }
+};
+
+char *toString(const Apparence &a)
+{
+    return QTest::toString(QStringLiteral("%1%2").arg(a.couleur.name(QColor::HexArgb),
+                                                     a.italique ? " italic" : ""));
+}
+
+struct Commandes : FenetreTest
+{
+    Commandes() { fenetre.show(); }
+
+    void Cliquer(const char *bouton) { Trouver<QPushButton>(bouton)->click(); }
+
+    void ChoisirCouleur(const char *carre, const QColor &couleur)
+    {
+        BoiteModale boite;
+        boite.Attendre(couleur);
+        QTest::mouseClick(Trouver<QFrame>(carre), Qt::LeftButton);
+        QVERIFY(boite.vue);
+    }
+
+    Apparence Voir(int p) const { return {Couleur(p), Format(p).fontItalic()}; }
+
+    // Gives the whole nickname one look, without touching the player's selection.
+    void Tout(const QColor &couleur, bool italique)
+    {
+        QTextCursor tout(editeur->document());
+        tout.select(QTextCursor::Document);
+        QTextCharFormat format;
+        format.setForeground(couleur);
+        format.setFontItalic(italique);
+        tout.mergeCharFormat(format);
+    }
+
+    void Rafraichir() { QMetaObject::invokeMethod(&fenetre, "MettreAJourPseudoOut"); }
+};
+
+} // namespace
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultValues();
+    void guardWithoutSelection_data();
+    void guardWithoutSelection();
+    void uniformColourBeforeAnyPickIsBlack();
+    void colourThenResetRestoresOutput();
+    void resetRemovesItalicKeepsSpacing();
+    void resetGivesPastedTextTheNicknameFont();
+    void resetAcrossParagraphBreak();
+    void gradient_data();
+    void gradient();
+    void italic();
+    void tickingAloneChangesNothing();
+    void spacing_data();
+    void spacing();
+    void spacingReclickRefreshesOnce();
+    void spacingOnEmptyEditor();
+    void refreshCounts_data();
+    void refreshCounts();
+    void walkStaysOnSelectedPositions_data();
+    void walkStaysOnSelectedPositions();
+};
+
+void TestCommands::defaultValues()
+{
+    Commandes f;
+    QCOMPARE(f.Trouver<QSpinBox>("pasDegrade")->value(), 1);
+    QVERIFY(!f.Trouver<QCheckBox>("caseItalique")->isChecked());
+    QVERIFY(f.Trouver<QRadioButton>("radioNormal")->isChecked());
+    f.Taper(QStringLiteral("abc"));
+    QCOMPARE(f.sortie->text(), QStringLiteral("abc"));
+}
+
+void TestCommands::guardWithoutSelection_data()
+{
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<QString>("message");
+    const QString colorier = QStringLiteral(
+        "Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le bouton.");
+    QTest::newRow("uniform colour") << "boutonColorier" << colorier;
+    QTest::newRow("gradient") << "boutonDegrade" << colorier;
+    QTest::newRow("reset") << "boutonReinitialiser"
+                           << "Veuillez sélectionner la partie du texte à réinitialiser avant de "
+                              "cliquer sur le bouton.";
+    QTest::newRow("italic") << "boutonEffet"
+                            << "Veuillez sélectionner la partie du texte à mettre en forme avant "
+                               "de cliquer sur le bouton.";
+}
+
+void TestCommands::guardWithoutSelection()
+{
+    QFETCH(QString, bouton);
+    QFETCH(QString, message);
+    Commandes f;
+    f.Taper(QStringLiteral("a$cd"));
+    f.ChoisirCouleur("carreCouleur", QColor(255, 0, 0));
+    f.ChoisirCouleur("carreArrivee", QColor(255, 0, 0));
+    f.Trouver<QCheckBox>("caseItalique")->setChecked(true);
+    f.PlacerCurseur(2);
+    const QString sortie = f.sortie->text();
+    QList<QTextCharFormat> formats;
+    for (int p = 0; p < 4; ++p)
+        formats << f.Format(p);
+
+    QSignalSpy modifications(f.editeur, &QTextEdit::textChanged);
+    BoiteModale boite;
+    boite.Attendre();
+    f.Cliquer(qPrintable(bouton));
+    QVERIFY(boite.vue);
+    QCOMPARE(boite.titre, QStringLiteral("Attention"));
+    QCOMPARE(boite.texte, message);
+    QCOMPARE(modifications.count(), 0);
+    QCOMPARE(f.sortie->text(), sortie);
+    for (int p = 0; p < 4; ++p)
+        QCOMPARE(f.Format(p), formats[p]);
+}
+
+void TestCommands::uniformColourBeforeAnyPickIsBlack()
+{
+    Commandes f;
+    f.Taper(QStringLiteral("abcd"));
+    f.Selectionner(1, 3);
+    f.Cliquer("boutonColorier");
+    QCOMPARE(f.Couleur(1), QColor(0, 0, 0, 255));
+    QCOMPARE(f.Couleur(2), QColor(0, 0, 0, 255));
+    QCOMPARE(f.sortie->text(), QStringLiteral("a$000bc$zd"));
+    QCOMPARE(f.editeur->textCursor().selectionStart(), 1);
+    QCOMPARE(f.editeur->textCursor().selectionEnd(), 3);
+}
+
+void TestCommands::colourThenResetRestoresOutput()
+{
+    Commandes f;
+    f.Taper(QStringLiteral("Bob$x"));
+    f.Trouver<QRadioButton>("radioLarge")->click();
+    const QString avant = f.sortie->text();
+    QCOMPARE(avant, QStringLiteral("$wBob$$x"));
+
+    f.ChoisirCouleur("carreCouleur", QColor(160, 200, 40));
+    f.Selectionner(1, 4);
+    f.Cliquer("boutonColorier");
+    QCOMPARE(f.sortie->text(), QStringLiteral("$wB$9c2ob$$$gx"));
+    f.Cliquer("boutonReinitialiser");
+    QCOMPARE(f.sortie->text(), avant);
+}
+
+void TestCommands::resetRemovesItalicKeepsSpacing()
+{
+    Commandes f;
+    f.Taper(QStringLiteral("abcd"));
+    f.Tout(QColor(255, 0, 0), true);
+    f.Selectionner(1, 3);
+    f.Cliquer("boutonReinitialiser");
+    QCOMPARE(f.Voir(0), (Apparence{QColor(255, 0, 0), true}));
+    QCOMPARE(f.Voir(1), (Apparence{Defaut, false}));
+    QCOMPARE(f.Voir(2), (Apparence{Defaut, false}));
+    QCOMPARE(f.Voir(3), (Apparence{QColor(255, 0, 0), true}));
+    QCOMPARE(f.sortie->text(), QStringLiteral("$i$f00a$zbc$i$f00d"));
+
+    // The reset characters take the spacing chosen afterwards, like all others.
+    f.Trouver<QRadioButton>("radioLarge")->click();
+    QCOMPARE(f.sortie->text(), QStringLiteral("$w$i$f00a$i$gbc$i$f00d"));
+    f.Trouver<QRadioButton>("radioSerre")->click();
+    QCOMPARE(f.sortie->text(), QStringLiteral("$n$i$f00a$i$gbc$i$f00d"));
+}
+
+void TestCommands::resetGivesPastedTextTheNicknameFont()
+{
+    Commandes f;
+    auto *donnees = new QMimeData;
+    donnees->setHtml(QStringLiteral("<span style=\"font-family:'Courier New'; font-size:30pt; "
+                                    "font-weight:700; text-decoration:underline overline "
+                                    "line-through\">xyz</span>"));
+    QApplication::clipboard()->setMimeData(donnees);
+    f.editeur->paste();
+    QVERIFY(f.Format(1).fontUnderline());
+
+    f.Selectionner(0, 3);
+    f.Cliquer("boutonReinitialiser");
+    for (int p = 0; p < 3; ++p) {
+        const QTextCharFormat format = f.Format(p);
+        QCOMPARE(format.font().family(), QStringLiteral("Arial"));
+        QCOMPARE(format.font().pointSize(), 16);
+        QCOMPARE(format.fontWeight(), f.editeur->font().weight());
+        QVERIFY(format.fontWeight() > QFont::Normal && format.fontWeight() < QFont::Bold);
+        QVERIFY(!format.fontUnderline());
+        QVERIFY(!format.fontOverline());
+        QVERIFY(!format.fontStrikeOut());
+        QVERIFY(!format.hasProperty(QTextFormat::FontStretch));
+    }
+    QCOMPARE(f.sortie->text(), QStringLiteral("xyz"));
+}
+
+void TestCommands::resetAcrossParagraphBreak()
+{
+    Commandes f;
+    f.Taper(QStringLiteral("ab"));
+    QTest::keyClick(f.editeur, Qt::Key_Return);
+    f.Taper(QStringLiteral("cd"));
+    f.Tout(QColor(0, 0, 255), true);
+    f.Selectionner(1, 4); // b, the break, c
+    f.Cliquer("boutonReinitialiser");
+    QCOMPARE(f.Voir(0), (Apparence{QColor(0, 0, 255), true}));
+    QCOMPARE(f.Voir(1), (Apparence{Defaut, false}));
+    QCOMPARE(f.Voir(3), (Apparence{Defaut, false}));
+    QCOMPARE(f.Voir(4), (Apparence{QColor(0, 0, 255), true}));
+    QCOMPARE(f.sortie->text(), QStringLiteral("$i$00fa$zb\nc$i$00fd"));
+}
+
+void TestCommands::gradient_data()
+{
+    QTest::addColumn<int>("longueur");
+    QTest::addColumn<QColor>("depart");
+    QTest::addColumn<QColor>("arrivee");
+    QTest::addColumn<int>("pas");
+    QTest::addColumn<QList<QColor>>("attendu");
+
+    QTest::newRow("red to blue, every character")
+        << 5 << Niveaux(15, 0, 0) << Niveaux(0, 0, 15) << 1
+        << QList<QColor>{Niveaux(15, 0, 0), Niveaux(12, 0, 3), Niveaux(9, 0, 6), Niveaux(6, 0, 9),
+                         Niveaux(0, 0, 15)};
+    QTest::newRow("red to blue, every second character")
+        << 5 << Niveaux(15, 0, 0) << Niveaux(0, 0, 15) << 2
+        << QList<QColor>{Niveaux(15, 0, 0), Niveaux(15, 0, 0), Niveaux(9, 0, 6), Niveaux(9, 0, 6),
+                         Niveaux(0, 0, 15)};
+
+    QList<QColor> gris;
+    for (int niveau : {0, 0, 0, 5, 5, 5, 9, 9, 9, 15})
+        gris << Niveaux(niveau, niveau, niveau);
+    QTest::newRow("black to white, every third") << 10 << Niveaux(0, 0, 0) << Niveaux(15, 15, 15)
+                                                 << 3 << gris;
+
+    QList<QColor> demis;
+    for (int i = 0; i < 29; ++i)
+        demis << Niveaux((i + 1) / 2, (i + 1) / 2, (i + 1) / 2); // halves go up
+    demis << Niveaux(15, 15, 15);
+    QTest::newRow("thirty characters land on halves")
+        << 30 << Niveaux(0, 0, 0) << Niveaux(15, 15, 15) << 1 << demis;
+
+    const int rouges[] = {15, 13, 11, 9, 6, 4, 0};
+    const int bleus[] = {0, 2, 4, 6, 9, 11, 15};
+    QList<QColor> jauneCyan;
+    for (int i = 0; i < 7; ++i)
+        jauneCyan << Niveaux(rouges[i], 15, bleus[i]);
+    QTest::newRow("yellow to cyan") << 7 << Niveaux(15, 15, 0) << Niveaux(0, 15, 15) << 1
+                                    << jauneCyan;
+
+    QList<QColor> sansPas(9, Niveaux(0, 0, 0));
+    sansPas << Niveaux(15, 15, 15);
+    QTest::newRow("step longer than the selection")
+        << 10 << Niveaux(0, 0, 0) << Niveaux(15, 15, 15) << 20 << sansPas;
+    QTest::newRow("one character gets the end colour")
+        << 1 << Niveaux(15, 0, 0) << Niveaux(0, 0, 15) << 1 << QList<QColor>{Niveaux(0, 0, 15)};
+    QTest::newRow("two characters") << 2 << Niveaux(15, 0, 0) << Niveaux(0, 0, 15) << 1
+                                    << QList<QColor>{Niveaux(15, 0, 0), Niveaux(0, 0, 15)};
+    QTest::newRow("equal start and end") << 6 << Niveaux(3, 7, 11) << Niveaux(3, 7, 11) << 1
+                                         << QList<QColor>(6, Niveaux(3, 7, 11));
+}
+
+void TestCommands::gradient()
+{
+    QFETCH(int, longueur);
+    QFETCH(QColor, depart);
+    QFETCH(QColor, arrivee);
+    QFETCH(int, pas);
+    QFETCH(QList<QColor>, attendu);
+
+    Commandes f;
+    f.Taper(QStringLiteral("<") + QString(longueur, u'x') + QStringLiteral(">"));
+    f.Tout(Defaut, true);
+    f.ChoisirCouleur("carreDepart", depart);
+    f.ChoisirCouleur("carreArrivee", arrivee);
+    f.Trouver<QSpinBox>("pasDegrade")->setValue(pas);
+    f.Selectionner(1, longueur + 1);
+    f.Cliquer("boutonDegrade");
+
+    QCOMPARE(f.Voir(0), (Apparence{Defaut, true}));
+    for (int j = 0; j < longueur; ++j)
+        QCOMPARE(f.Voir(j + 1), (Apparence{attendu[j], true}));
+    QCOMPARE(f.Voir(longueur + 1), (Apparence{Defaut, true}));
+}
+
+void TestCommands::italic()
+{
+    Commandes f;
+    f.Taper(QStringLiteral("abcde"));
+    f.ChoisirCouleur("carreCouleur", QColor(0, 255, 0));
+    f.Selectionner(1, 2);
+    f.Cliquer("boutonColorier");
+
+    f.Trouver<QCheckBox>("caseItalique")->click();
+    f.Selectionner(0, 4);
+    f.Cliquer("boutonEffet");
+    QCOMPARE(f.Voir(1), (Apparence{QColor(0, 255, 0), true}));
+    QCOMPARE(f.Voir(3), (Apparence{Defaut, true}));
+    QCOMPARE(f.Voir(4), (Apparence{Defaut, false}));
+    QCOMPARE(f.sortie->text(), QStringLiteral("$ia$0f0b$gcd$ze"));
+
+    f.Trouver<QCheckBox>("caseItalique")->click();
+    f.Selectionner(2, 3);
+    f.Cliquer("boutonEffet");
+    QCOMPARE(f.Voir(1), (Apparence{QColor(0, 255, 0), true}));
+    QCOMPARE(f.Voir(2), (Apparence{Defaut, false}));
+    QCOMPARE(f.Voir(3), (Apparence{Defaut, true}));
+    QCOMPARE(f.sortie->text(), QStringLiteral("$ia$0f0b$zc$id$ze"));
+}
+
+void TestCommands::tickingAloneChangesNothing()
+{
+    Commandes f;
+    f.Taper(QStringLiteral("abc"));
+    f.Selectionner(0, 3);
+    QSignalSpy modifications(f.editeur, &QTextEdit::textChanged);
+    f.Trouver<QCheckBox>("caseItalique")->click();
+    f.Trouver<QCheckBox>("caseItalique")->click();
+    f.Trouver<QCheckBox>("caseItalique")->click();
+    QCOMPARE(modifications.count(), 0);
+    QCOMPARE(f.sortie->text(), QStringLiteral("abc"));
+}
+
+void TestCommands::spacing_data()
+{
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("etirement");
+    QTest::newRow("wide") << "radioLarge" << "$wab$$c" << int(CalculPseudo::EtirementLarge);
+    QTest::newRow("narrow") << "radioSerre" << "$nab$$c" << int(CalculPseudo::EtirementSerre);
+    QTest::newRow("normal") << "radioNormal" << "ab$$c" << int(CalculPseudo::EtirementNormal);
+}
+
+void TestCommands::spacing()
+{
+    QFETCH(QString, bouton);
+    QFETCH(QString, code);
+    QFETCH(int, etirement);
+    Commandes f;
+    f.Trouver<QRadioButton>(bouton == "radioLarge" ? "radioSerre" : "radioLarge")->click();
+    f.Taper(QStringLiteral("ab$"));
+    f.Selectionner(0, 1); // spacing ignores the selection
+    f.Trouver<QRadioButton>(qPrintable(bouton))->click();
+    f.PlacerCurseur(3);
+    f.Taper(QStringLiteral("c"));
+    QCOMPARE(f.sortie->text(), code);
+    QCOMPARE(f.editeur->font().stretch(), etirement);
+    QCOMPARE(f.ombre->font(), f.editeur->font());
+    QCOMPARE(f.Format(3, f.ombre).font().stretch(), etirement);
+}
+
+void TestCommands::spacingReclickRefreshesOnce()
+{
+    Commandes f;
+    f.Taper(QStringLiteral("abc"));
+    // Each refresh rewrites the shadow; count its rewrites for one refresh, then for a click.
+    QSignalSpy ombre(f.ombre, &QTextEdit::textChanged);
+    f.Rafraichir();
+    const int parRafraichissement = ombre.count();
+    QVERIFY(parRafraichissement > 0);
+    ombre.clear();
+    f.Trouver<QRadioButton>("radioNormal")->click();
+    QVERIFY(f.Trouver<QRadioButton>("radioNormal")->isChecked());
+    QCOMPARE(ombre.count(), parRafraichissement);
+    QCOMPARE(f.sortie->text(), QStringLiteral("abc"));
+}
+
+void TestCommands::spacingOnEmptyEditor()
+{
+    Commandes f;
+    f.Trouver<QRadioButton>("radioLarge")->click();
+    QCOMPARE(f.sortie->text(), QString());
+    QCOMPARE(f.compteur->intValue(), 0);
+    f.Taper(QStringLiteral("a"));
+    QCOMPARE(f.sortie->text(), QStringLiteral("$wa"));
+}
+
+void TestCommands::refreshCounts_data()
+{
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<int>("rafraichissements"); // for 6 selected characters
+    QTest::newRow("uniform colour") << "boutonColorier" << 1;
+    QTest::newRow("reset") << "boutonReinitialiser" << 7;
+    QTest::newRow("gradient") << "boutonDegrade" << 6;
+    QTest::newRow("italic") << "boutonEffet" << 6;
+}
+
+void TestCommands::refreshCounts()
+{
+    QFETCH(QString, bouton);
+    QFETCH(int, rafraichissements);
+    Commandes f;
+    f.Taper(QStringLiteral("abcdefgh"));
+    f.ChoisirCouleur("carreArrivee", QColor(255, 255, 255));
+    f.Trouver<QCheckBox>("caseItalique")->setChecked(true);
+    f.Tout(QColor(0, 0, 255), false);
+    f.Selectionner(1, 7);
+    // Every edit of the nickname runs the refresh once, through textChanged.
+    QSignalSpy modifications(f.editeur, &QTextEdit::textChanged);
+    f.Cliquer(qPrintable(bouton));
+    QCOMPARE(modifications.count(), rafraichissements);
+    const QString derniere = f.sortie->text();
+    f.Rafraichir();
+    QCOMPARE(f.sortie->text(), derniere);
+}
+
+void TestCommands::walkStaysOnSelectedPositions_data()
+{
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<QColor>("couleur");
+    QTest::addColumn<bool>("italique");
+    QTest::newRow("uniform colour") << "boutonColorier" << QColor(255, 0, 0) << true;
+    QTest::newRow("gradient") << "boutonDegrade" << QColor(255, 0, 0) << true;
+    QTest::newRow("reset") << "boutonReinitialiser" << Defaut << false;
+    QTest::newRow("italic off") << "boutonEffet" << QColor(0, 0, 255) << false;
+}
+
+void TestCommands::walkStaysOnSelectedPositions()
+{
+    QFETCH(QString, bouton);
+    QFETCH(QColor, couleur);
+    QFETCH(bool, italique);
+    Commandes f;
+    // F + vowel sign (one cluster) before the selection, a surrogate pair inside it.
+    const QString texte = QStringLiteral("F") + QChar(0x093F) + QStringLiteral("ab") +
+                          QString::fromUtf8("\xF0\x9F\x98\x80") + QStringLiteral("cd");
+    f.editeur->insertPlainText(texte);
+    QCOMPARE(f.editeur->toPlainText(), texte);
+    f.Tout(QColor(0, 0, 255), true);
+    for (const char *carre : {"carreCouleur", "carreDepart", "carreArrivee"})
+        f.ChoisirCouleur(carre, QColor(255, 0, 0));
+    f.Selectionner(3, 7); // b, the pair, c
+    f.Cliquer(qPrintable(bouton));
+
+    for (int p = 0; p < texte.size(); ++p) {
+        const bool choisi = p >= 3 && p < 7;
+        QCOMPARE(f.Voir(p), (choisi ? Apparence{couleur, italique}
+                                    : Apparence{QColor(0, 0, 255), true}));
+    }
+    QCOMPARE(f.editeur->textCursor().selectionStart(), 3);
+    QCOMPARE(f.editeur->textCursor().selectionEnd(), 7);
+}
+
+QTEST_MAIN(TestCommands)
+#include "tst_commands.moc"

@@ -16,8 +16,14 @@ bool MemeCouleur(const int niveaux[3][CalculPseudo::NombreCases], int a, int b)
            niveaux[2][a] == niveaux[2][b];
 }
 
-bool Italique(int style) { return style >= 10; }
-int Largeur(int style) { return style % 10; }
+bool Italique(int style)
+{
+    return style >= 10;
+}
+int Largeur(int style)
+{
+    return style % 10;
+}
 
 const char *CodeLargeur(int largeur)
 {

@@ -2,9 +2,9 @@
 #include "FenetreTest.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFrame>
 #include <QMimeData>
-#include <QClipboard>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -33,8 +33,8 @@ struct Apparence
 
 char *toString(const Apparence &a)
 {
-    return QTest::toString(QStringLiteral("%1%2").arg(a.couleur.name(QColor::HexArgb),
-                                                     a.italique ? " italic" : ""));
+    return QTest::toString(
+        QStringLiteral("%1%2").arg(a.couleur.name(QColor::HexArgb), a.italique ? " italic" : ""));
 }
 
 struct Commandes : FenetreTest
@@ -262,8 +262,8 @@ void TestCommands::gradient_data()
     QList<QColor> gris;
     for (int niveau : {0, 0, 0, 5, 5, 5, 9, 9, 9, 15})
         gris << Niveaux(niveau, niveau, niveau);
-    QTest::newRow("black to white, every third") << 10 << Niveaux(0, 0, 0) << Niveaux(15, 15, 15)
-                                                 << 3 << gris;
+    QTest::newRow("black to white, every third")
+        << 10 << Niveaux(0, 0, 0) << Niveaux(15, 15, 15) << 3 << gris;
 
     QList<QColor> demis;
     for (int i = 0; i < 29; ++i)
@@ -277,8 +277,8 @@ void TestCommands::gradient_data()
     QList<QColor> jauneCyan;
     for (int i = 0; i < 7; ++i)
         jauneCyan << Niveaux(rouges[i], 15, bleus[i]);
-    QTest::newRow("yellow to cyan") << 7 << Niveaux(15, 15, 0) << Niveaux(0, 15, 15) << 1
-                                    << jauneCyan;
+    QTest::newRow("yellow to cyan")
+        << 7 << Niveaux(15, 15, 0) << Niveaux(0, 15, 15) << 1 << jauneCyan;
 
     QList<QColor> sansPas(9, Niveaux(0, 0, 0));
     sansPas << Niveaux(15, 15, 15);
@@ -288,8 +288,8 @@ void TestCommands::gradient_data()
         << 1 << Niveaux(15, 0, 0) << Niveaux(0, 0, 15) << 1 << QList<QColor>{Niveaux(0, 0, 15)};
     QTest::newRow("two characters") << 2 << Niveaux(15, 0, 0) << Niveaux(0, 0, 15) << 1
                                     << QList<QColor>{Niveaux(15, 0, 0), Niveaux(0, 0, 15)};
-    QTest::newRow("equal start and end") << 6 << Niveaux(3, 7, 11) << Niveaux(3, 7, 11) << 1
-                                         << QList<QColor>(6, Niveaux(3, 7, 11));
+    QTest::newRow("equal start and end")
+        << 6 << Niveaux(3, 7, 11) << Niveaux(3, 7, 11) << 1 << QList<QColor>(6, Niveaux(3, 7, 11));
 }
 
 void TestCommands::gradient()
@@ -358,9 +358,12 @@ void TestCommands::spacing_data()
     QTest::addColumn<QString>("bouton");
     QTest::addColumn<QString>("code");
     QTest::addColumn<int>("etirement");
-    QTest::newRow("wide") << "radioLarge" << "$wab$$c" << int(CalculPseudo::EtirementLarge);
-    QTest::newRow("narrow") << "radioSerre" << "$nab$$c" << int(CalculPseudo::EtirementSerre);
-    QTest::newRow("normal") << "radioNormal" << "ab$$c" << int(CalculPseudo::EtirementNormal);
+    QTest::newRow("wide") << "radioLarge"
+                          << "$wab$$c" << int(CalculPseudo::EtirementLarge);
+    QTest::newRow("narrow") << "radioSerre"
+                            << "$nab$$c" << int(CalculPseudo::EtirementSerre);
+    QTest::newRow("normal") << "radioNormal"
+                            << "ab$$c" << int(CalculPseudo::EtirementNormal);
 }
 
 void TestCommands::spacing()
@@ -466,8 +469,8 @@ void TestCommands::walkStaysOnSelectedPositions()
 
     for (int p = 0; p < texte.size(); ++p) {
         const bool choisi = p >= 3 && p < 7;
-        QCOMPARE(f.Voir(p), (choisi ? Apparence{couleur, italique}
-                                    : Apparence{QColor(0, 0, 255), true}));
+        QCOMPARE(f.Voir(p),
+                 (choisi ? Apparence{couleur, italique} : Apparence{QColor(0, 0, 255), true}));
     }
     QCOMPARE(f.editeur->textCursor().selectionStart(), 3);
     QCOMPARE(f.editeur->textCursor().selectionEnd(), 7);

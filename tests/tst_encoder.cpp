@@ -46,9 +46,9 @@ void Formater(QTextEdit &editeur, const QString &texte, const QList<Attributs> &
     for (int i = 0; i < attributs.size(); ++i) {
         const Attributs &a = attributs[i];
         QTextCharFormat format;
-        format.setForeground(a.niveaux[0] < 0 ? CouleurDefaut
-                                              : QColor(17 * a.niveaux[0], 17 * a.niveaux[1],
-                                                       17 * a.niveaux[2]));
+        format.setForeground(a.niveaux[0] < 0
+                                 ? CouleurDefaut
+                                 : QColor(17 * a.niveaux[0], 17 * a.niveaux[1], 17 * a.niveaux[2]));
         format.setFontItalic(a.style >= 10);
         format.setFontStretch(EtirementDeLargeur(a.style % 10));
         CalculPseudo::CurseurSurCaractere(editeur.document(), i).setCharFormat(format);
@@ -150,21 +150,31 @@ void TestEncoder::workedExamples_data()
     QTest::addColumn<QStringList>("cases");
     QTest::addColumn<QString>("attendu");
 
-    QTest::newRow("one coloured letter") << "abc" << QStringList{"-/0", "f00/0", "-/0"} << "a$f00b$zc";
+    QTest::newRow("one coloured letter")
+        << "abc" << QStringList{"-/0", "f00/0", "-/0"} << "a$f00b$zc";
     QTest::newRow("dollar doubled") << "a$b" << QStringList{"-/0", "-/0", "-/0"} << "a$$b";
-    QTest::newRow("italic run") << "abcd" << QStringList{"-/0", "-/10", "-/10", "-/0"} << "a$ibc$zd";
+    QTest::newRow("italic run") << "abcd" << QStringList{"-/0", "-/10", "-/10", "-/0"}
+                                << "a$ibc$zd";
     QTest::newRow("wide nickname") << "abc" << QStringList{"-/1", "-/1", "-/1"} << "$wabc";
-    QTest::newRow("colour dropped, width kept") << "ab" << QStringList{"f00/1", "-/1"} << "$w$f00a$gb";
-    QTest::newRow("italic coloured dollar") << "$x" << QStringList{"f00/10", "f00/10"} << "$i$f00$$x";
-    QTest::newRow("italic and colour together") << "ab" << QStringList{"-/0", "00f/10"} << "a$i$00fb";
-    QTest::newRow("colour run then another") << "abc" << QStringList{"f00/0", "f00/0", "00f/0"} << "$f00ab$00fc";
-    QTest::newRow("colour dropped then plain") << "abc" << QStringList{"f00/10", "-/10", "-/0"} << "$i$f00a$gb$zc";
+    QTest::newRow("colour dropped, width kept")
+        << "ab" << QStringList{"f00/1", "-/1"} << "$w$f00a$gb";
+    QTest::newRow("italic coloured dollar")
+        << "$x" << QStringList{"f00/10", "f00/10"} << "$i$f00$$x";
+    QTest::newRow("italic and colour together")
+        << "ab" << QStringList{"-/0", "00f/10"} << "a$i$00fb";
+    QTest::newRow("colour run then another")
+        << "abc" << QStringList{"f00/0", "f00/0", "00f/0"} << "$f00ab$00fc";
+    QTest::newRow("colour dropped then plain")
+        << "abc" << QStringList{"f00/10", "-/10", "-/0"} << "$i$f00a$gb$zc";
     QTest::newRow("italic switched off") << "ab" << QStringList{"f00/10", "f00/0"} << "$i$f00a$ib";
     QTest::newRow("back to normal width") << "ab" << QStringList{"f00/1", "f00/0"} << "$w$f00a$mb";
-    QTest::newRow("width italic colour order") << "xyz" << QStringList{"-/0", "08f/11", "08f/11"} << "x$w$i$08fyz";
-    QTest::newRow("narrow italic toggles") << "abc" << QStringList{"-/2", "-/12", "-/2"} << "$na$ib$ic";
+    QTest::newRow("width italic colour order")
+        << "xyz" << QStringList{"-/0", "08f/11", "08f/11"} << "x$w$i$08fyz";
+    QTest::newRow("narrow italic toggles")
+        << "abc" << QStringList{"-/2", "-/12", "-/2"} << "$na$ib$ic";
     QTest::newRow("black is a colour") << "ab" << QStringList{"000/0", "-/0"} << "$000a$zb";
-    QTest::newRow("lowercase hex digits") << "Bob" << QStringList{"ace/0", "ace/0", "-/0"} << "$aceBo$zb";
+    QTest::newRow("lowercase hex digits")
+        << "Bob" << QStringList{"ace/0", "ace/0", "-/0"} << "$aceBo$zb";
     QTest::newRow("two dollars") << "$$" << QStringList{"f00/0", "-/0"} << "$f00$$$z$$";
 }
 
@@ -192,10 +202,14 @@ void TestEncoder::plainText_data()
 {
     QTest::addColumn<QString>("texte");
     QTest::addColumn<QString>("attendu");
-    QTest::newRow("empty") << "" << "";
-    QTest::newRow("dollar alone") << "$" << "$$";
-    QTest::newRow("plain letters") << "Vivarel" << "Vivarel";
-    QTest::newRow("dollars among letters") << "a$$b$" << "a$$$$b$$";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("dollar alone") << "$"
+                                  << "$$";
+    QTest::newRow("plain letters") << "Vivarel"
+                                   << "Vivarel";
+    QTest::newRow("dollars among letters") << "a$$b$"
+                                           << "a$$$$b$$";
 }
 
 void TestEncoder::plainText()
@@ -223,7 +237,8 @@ void TestEncoder::captureColour_data()
     QTest::addColumn<QColor>("couleur"); // invalid: the character never gets a foreground
     QTest::addColumn<QList<int>>("niveaux");
     QTest::newRow("default colour is no colour") << CouleurDefaut << QList<int>{-1, -1, -1};
-    QTest::newRow("default colour, other alpha") << QColor(252, 195, 35, 200) << QList<int>{15, 11, 2};
+    QTest::newRow("default colour, other alpha")
+        << QColor(252, 195, 35, 200) << QList<int>{15, 11, 2};
     QTest::newRow("never coloured is black") << QColor() << QList<int>{0, 0, 0};
     QTest::newRow("8 and 9") << QColor(8, 9, 0) << QList<int>{0, 1, 0};
     QTest::newRow("246 and 247") << QColor(246, 247, 255) << QList<int>{14, 15, 15};
@@ -320,11 +335,11 @@ void TestEncoder::captureFollowsClusters_data()
     QTest::addColumn<QString>("attendu");
     const QString signeVoyelle(QChar(0x093F));
     const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // U+1F600, two UTF-16 units
-    QTest::newRow("after letter + vowel sign") << "F" + signeVoyelle + "bc" << 2
-                                               << "F" + signeVoyelle + "$f00b$zc";
+    QTest::newRow("after letter + vowel sign")
+        << "F" + signeVoyelle + "bc" << 2 << "F" + signeVoyelle + "$f00b$zc";
     QTest::newRow("after a surrogate pair") << "x" + emoji + "bc" << 3 << "x" + emoji + "$f00b$zc";
-    QTest::newRow("mark itself coloured") << "F" + signeVoyelle + "b" << 1
-                                          << "F$f00" + signeVoyelle + "$zb";
+    QTest::newRow("mark itself coloured")
+        << "F" + signeVoyelle + "b" << 1 << "F$f00" + signeVoyelle + "$zb";
 }
 
 void TestEncoder::captureFollowsClusters()

@@ -85,18 +85,18 @@ void TestStartup::catalogueFoundByLocale_data()
                                 << "Your nickname:";
     QTest::newRow("language only") << Fichiers{{"Lang/fr.qm", qm}} << "fr_FR"
                                    << "Your nickname:";
-    QTest::newRow("exact name first") << Fichiers{{"Lang/fr_FR.qm", qm},
-                                                                {"Lang/fr.qm", QString()}}
-                                      << "fr_FR" << "Your nickname:";
+    QTest::newRow("exact name first")
+        << Fichiers{{"Lang/fr_FR.qm", qm}, {"Lang/fr.qm", QString()}} << "fr_FR"
+        << "Your nickname:";
     QTest::newRow("C locale") << Fichiers{{"Lang/C.qm", qm}} << "C"
                               << "Your nickname:";
-    QTest::newRow("other language ignored") << Fichiers{{"Lang/de.qm", qm}}
-                                            << "fr_FR" << "Votre Pseudo:";
-    QTest::newRow("beside the program, not in Lang") << Fichiers{{"fr.qm", qm}}
-                                                     << "fr_FR" << "Votre Pseudo:";
+    QTest::newRow("other language ignored") << Fichiers{{"Lang/de.qm", qm}} << "fr_FR"
+                                            << "Votre Pseudo:";
+    QTest::newRow("beside the program, not in Lang") << Fichiers{{"fr.qm", qm}} << "fr_FR"
+                                                     << "Votre Pseudo:";
     QTest::newRow("garbage catalogue and resources")
-        << Fichiers{{"Lang/fr_FR.qm", QString()}, {"Gui.rcc", QString()}}
-        << "fr_FR" << "Votre Pseudo:";
+        << Fichiers{{"Lang/fr_FR.qm", QString()}, {"Gui.rcc", QString()}} << "fr_FR"
+        << "Votre Pseudo:";
 }
 
 void TestStartup::catalogueFoundByLocale()

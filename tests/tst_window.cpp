@@ -1,6 +1,7 @@
 #include "BoiteModale.h"
 #include "FenetreTest.h"
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
@@ -8,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QCheckBox>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -111,8 +111,9 @@ void TestWindow::defaultValues()
         QCOMPARE(carre->palette().brush(QPalette::Window).color(), QColor(Qt::black));
     }
     QVERIFY(f.Trouver<QLabel>("aideCaracteres")->openExternalLinks());
-    QVERIFY(f.Trouver<QLabel>("aideCaracteres")->text().contains(
-        "viewtopic.php?t=24189'>de cette page web.</a>"));
+    QVERIFY(f.Trouver<QLabel>("aideCaracteres")
+                ->text()
+                .contains("viewtopic.php?t=24189'>de cette page web.</a>"));
 }
 
 void TestWindow::editorsLieOneOverTheOther()
@@ -136,9 +137,12 @@ void TestWindow::firstCharacterTakesDefaultColour_data()
 {
     QTest::addColumn<QString>("tape");
     QTest::addColumn<QString>("code");
-    QTest::newRow("letter") << "V" << "V";
-    QTest::newRow("dollar") << "$" << "$$";
-    QTest::newRow("word") << "Vivarel" << "Vivarel";
+    QTest::newRow("letter") << "V"
+                            << "V";
+    QTest::newRow("dollar") << "$"
+                            << "$$";
+    QTest::newRow("word") << "Vivarel"
+                          << "Vivarel";
 }
 
 void TestWindow::firstCharacterTakesDefaultColour()
@@ -272,11 +276,15 @@ void TestWindow::lookAlikeListFollowsLetter_data()
     QTest::addColumn<int>("nombre");
     QTest::addColumn<QString>("premier");
     QTest::addColumn<QString>("dernier");
-    QTest::newRow("Q") << 16 << 3 << "φ" << "ҩ";
-    QTest::newRow("E") << 4 << 63 << "È" << "巳";
+    QTest::newRow("Q") << 16 << 3 << "φ"
+                       << "ҩ";
+    QTest::newRow("E") << 4 << 63 << "È"
+                       << "巳";
     QTest::newRow("F ends with the vowel sign alone") << 5 << 5 << "ſ" << QString(QChar(0x093F));
-    QTest::newRow("L holds the brackets") << 11 << 13 << "Ĺ" << ")";
-    QTest::newRow("Z") << 25 << 15 << "Ź" << "之";
+    QTest::newRow("L holds the brackets") << 11 << 13 << "Ĺ"
+                                          << ")";
+    QTest::newRow("Z") << 25 << 15 << "Ź"
+                       << "之";
 }
 
 void TestWindow::lookAlikeListFollowsLetter()
@@ -327,10 +335,14 @@ void TestWindow::insertTakesCheckedCategory_data()
     QTest::addColumn<QString>("liste");
     QTest::addColumn<int>("item");
     QTest::addColumn<QString>("insere");
-    QTest::newRow("look-alike") << "radioRessemblant" << "listeRessemblants" << 1 << "Á";
-    QTest::newRow("double letter") << "radioDoubleLettre" << "listeDoublesLettres" << 0 << "Ĳ";
-    QTest::newRow("smiley") << "radioSmiley" << "listeSmileys" << 14 << "〠";
-    QTest::newRow("other") << "radioAutre" << "listeAutres" << 384 << "ױ";
+    QTest::newRow("look-alike") << "radioRessemblant"
+                                << "listeRessemblants" << 1 << "Á";
+    QTest::newRow("double letter") << "radioDoubleLettre"
+                                   << "listeDoublesLettres" << 0 << "Ĳ";
+    QTest::newRow("smiley") << "radioSmiley"
+                            << "listeSmileys" << 14 << "〠";
+    QTest::newRow("other") << "radioAutre"
+                           << "listeAutres" << 384 << "ױ";
 }
 
 void TestWindow::insertTakesCheckedCategory()
@@ -341,7 +353,8 @@ void TestWindow::insertTakesCheckedCategory()
     QFETCH(QString, insere);
     FenetreTest f;
     // Every other list points somewhere else, so a wrong one would show.
-    for (const char *nom : {"listeRessemblants", "listeDoublesLettres", "listeSmileys", "listeAutres"})
+    for (const char *nom :
+         {"listeRessemblants", "listeDoublesLettres", "listeSmileys", "listeAutres"})
         f.Trouver<QComboBox>(nom)->setCurrentIndex(2);
     f.Trouver<QComboBox>(qPrintable(liste))->setCurrentIndex(item);
     f.Trouver<QRadioButton>(qPrintable(categorie))->click();

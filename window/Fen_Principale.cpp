@@ -94,8 +94,8 @@ void Fen_Principale::CreerWidgets()
 {
     BoutonInserer = Nouveau<QPushButton>("boutonInserer", tr("Insérer"));
     BoutonColorier = Nouveau<QPushButton>("boutonColorier", tr("Colorier le texte sélectionné!"));
-    BoutonDegrade = Nouveau<QPushButton>("boutonDegrade",
-                                         tr("Appliquer le dégradé sur le texte sélectionné"));
+    BoutonDegrade =
+        Nouveau<QPushButton>("boutonDegrade", tr("Appliquer le dégradé sur le texte sélectionné"));
     BoutonReinitialiser =
         Nouveau<QPushButton>("boutonReinitialiser", tr("Réinitialiser le texte sélectionné"));
     BoutonEffet = Nouveau<QPushButton>("boutonEffet", tr("Appliquer sur le texte sélectionné"));
@@ -126,7 +126,8 @@ void Fen_Principale::CreerWidgets()
 
     LabelPseudo = Nouveau<QLabel>("labelPseudo", tr("Votre Pseudo:"));
     LabelSortie = Nouveau<QLabel>("labelSortie", tr("Texte à copier-coller dans trackmania:"));
-    LabelLimite = Nouveau<QLabel>("labelLimite", tr("Ce champ ne doit pas dépasser 45 caractères."));
+    LabelLimite =
+        Nouveau<QLabel>("labelLimite", tr("Ce champ ne doit pas dépasser 45 caractères."));
     LabelCompteur = Nouveau<QLabel>("labelCompteur", tr("Nombre de caractères actuels:"));
     LabelCouleur = Nouveau<QLabel>("labelCouleur", tr("Sélectionnez une couleur:"));
     LabelCouleurDepart =
@@ -569,9 +570,8 @@ void Fen_Principale::AppliquerItalique()
         return;
 
     const bool italique = CaseItalique->isChecked();
-    ModifierChaqueCaractere(debut, fin, [italique](QTextCharFormat &format, int) {
-        format.setFontItalic(italique);
-    });
+    ModifierChaqueCaractere(
+        debut, fin, [italique](QTextCharFormat &format, int) { format.setFontItalic(italique); });
 }
 
 // The spacing is the editors' widget font, which every character takes its stretch from. A

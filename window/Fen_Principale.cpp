@@ -53,6 +53,24 @@ void RemplirListe(QComboBox *liste, const QString &caracteres)
         liste->addItem(QString(caractere));
 }
 
+QFont PoliceDuPseudo(int etirement)
+{
+    QFont police;
+    police.setFamily(QStringLiteral("Arial"));
+    police.setPointSize(16);
+    police.setStretch(etirement);
+    return police;
+}
+
+// Weight 60 on the old 0..99 scale, a little heavier than normal; Qt 6 maps it for us.
+void PoidsSoixante(QFont &police)
+{
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    police.setLegacyWeight(60);
+    QT_WARNING_POP
+}
+
 } // namespace
 
 Fen_Principale::Fen_Principale() : QWidget(nullptr)
@@ -124,6 +142,17 @@ void Fen_Principale::CreerWidgets()
     Banniere = Nouveau<QLabel>("banniere");
     Banniere->setPixmap(QPixmap(QStringLiteral(":/GUI/IMG/TitreLogiciel.png")));
 
+    CreerTextes();
+    CarreCouleur = Nouveau<QFrame_Perso>("carreCouleur");
+    CarreDepart = Nouveau<QFrame_Perso>("carreDepart");
+    CarreArrivee = Nouveau<QFrame_Perso>("carreArrivee");
+    CreerEditeurs();
+    LigneSortie = Nouveau<QLineEdit>("ligneSortie");
+    CreerConteneurs();
+}
+
+void Fen_Principale::CreerTextes()
+{
     LabelPseudo = Nouveau<QLabel>("labelPseudo", tr("Votre Pseudo:"));
     LabelSortie = Nouveau<QLabel>("labelSortie", tr("Texte à copier-coller dans trackmania:"));
     LabelLimite =
@@ -162,14 +191,10 @@ void Fen_Principale::CreerWidgets()
         tr("Attention, Vivarel ne gère l'espacement des caractères que sur le pseudo dans sa "
            "globalité.<br />C'est le seul effet pour lequel vous ne pouvez pas sélectionner les "
            "caractères à modifier."));
+}
 
-    CarreCouleur = Nouveau<QFrame_Perso>("carreCouleur");
-    CarreDepart = Nouveau<QFrame_Perso>("carreDepart");
-    CarreArrivee = Nouveau<QFrame_Perso>("carreArrivee");
-
-    CreerEditeurs();
-    LigneSortie = Nouveau<QLineEdit>("ligneSortie");
-
+void Fen_Principale::CreerConteneurs()
+{
     Onglets = Nouveau<QTabWidget>("onglets");
     PageCaracteres = Nouveau<QWidget>("pageCaracteres");
     PageCouleur = Nouveau<QWidget>("pageCouleur");
@@ -199,31 +224,15 @@ void Fen_Principale::CreerEditeurs()
     EditeurPseudo->DefinirPartenaire(EditeurOmbre);
 }
 
-// Weight 60 on the old 0..99 scale, a little heavier than normal; Qt 6 maps it for us.
-static void PoidsSoixante(QFont &police)
-{
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
-    police.setLegacyWeight(60);
-    QT_WARNING_POP
-}
-
+// The stretch carries the nickname's width into the code; the narrow font keeps the default
+// weight.
 void Fen_Principale::ConstruirePolices()
 {
-    const QString famille = QStringLiteral("Arial");
-    PoliceNormale.setFamily(famille);
-    PoliceNormale.setPointSize(16);
-    PoliceNormale.setStretch(CalculPseudo::EtirementNormal);
+    PoliceNormale = PoliceDuPseudo(CalculPseudo::EtirementNormal);
     PoidsSoixante(PoliceNormale);
-
-    PoliceLarge.setFamily(famille);
-    PoliceLarge.setPointSize(16);
-    PoliceLarge.setStretch(CalculPseudo::EtirementLarge);
+    PoliceLarge = PoliceDuPseudo(CalculPseudo::EtirementLarge);
     PoidsSoixante(PoliceLarge);
-
-    PoliceSerree.setFamily(famille);
-    PoliceSerree.setPointSize(16);
-    PoliceSerree.setStretch(CalculPseudo::EtirementSerre);
+    PoliceSerree = PoliceDuPseudo(CalculPseudo::EtirementSerre);
 }
 
 void Fen_Principale::ConstruireCadre()

@@ -51,6 +51,8 @@ private slots:
 private:
     void AssignerCatalogue();
     void CreerWidgets();
+    void CreerTextes();
+    void CreerConteneurs();
     void CreerEditeurs();
     void ConstruirePolices();
     void ConstruireCadre();

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ ninja-build qt6-base-dev qt6-l10n-tools fonts-liberation2)
+packages=(cmake g++ ninja-build qt6-base-dev qt6-l10n-tools fonts-liberation2 fonts-droid-fallback)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,6 +3,9 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 bool SansCouleur(const int niveaux[3][CalculPseudo::NombreCases], int k)

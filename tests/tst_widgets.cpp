@@ -30,7 +30,6 @@ struct Paire
         b.DefinirPartenaire(&a);
         for (QTextEdit_Perso *e : {&a, &b}) {
             e->resize(200, 80);
-            e->setLineWrapMode(QTextEdit::NoWrap);
             e->show();
         }
         a.setPlainText(Lignes(lignesA) + QString(80, u'x'));
@@ -52,7 +51,7 @@ private slots:
     void swatchIgnoresOtherButtons_data();
     void swatchIgnoresOtherButtons();
     void verticalScrollIsMirrored();
-    void horizontalScrollIsNot();
+    void horizontalScrollIsMirrored();
     void shorterPartnerStopsAtItsMaximum();
     void unpairedEditorScrolls();
 };
@@ -146,14 +145,16 @@ void TestWidgets::verticalScrollIsMirrored()
     QCOMPARE(paire.b.verticalScrollBar()->value(), paire.a.verticalScrollBar()->value());
 }
 
-void TestWidgets::horizontalScrollIsNot()
+// The nickname scrolls sideways on its one line: the shadow follows that way too.
+void TestWidgets::horizontalScrollIsMirrored()
 {
     Paire paire(60, 60);
     QVERIFY(paire.a.horizontalScrollBar()->maximum() > 30);
     paire.a.horizontalScrollBar()->setValue(30);
-    QCOMPARE(paire.a.horizontalScrollBar()->value(), 30);
-    QCOMPARE(paire.b.horizontalScrollBar()->value(), 0);
+    QCOMPARE(paire.b.horizontalScrollBar()->value(), 30);
     QCOMPARE(paire.b.verticalScrollBar()->value(), 0);
+    paire.b.horizontalScrollBar()->setValue(10);
+    QCOMPARE(paire.a.horizontalScrollBar()->value(), 10);
 }
 
 void TestWidgets::shorterPartnerStopsAtItsMaximum()

@@ -121,8 +121,9 @@ void TestWindow::editorsLieOneOverTheOther()
     FenetreTest f;
     QCOMPARE(f.editeur->parentWidget(), f.ombre);
     QCOMPARE(f.editeur->pos(), QPoint(-1, -1));
-    QCOMPARE(f.ombre->size(), QSize(501, 32));
-    QCOMPARE(f.editeur->size(), QSize(501, 32));
+    QCOMPARE(f.ombre->width(), 501);
+    QVERIFY(f.ombre->height() >= 32);
+    QCOMPARE(f.editeur->size(), f.ombre->size());
     QCOMPARE(f.editeur->palette().brush(QPalette::Active, QPalette::Base).color().alpha(), 0);
     QCOMPARE(f.editeur->palette().brush(QPalette::Inactive, QPalette::Base).color().alpha(), 0);
     QCOMPARE(f.editeur->font(), f.ombre->font());
@@ -237,9 +238,9 @@ void TestWindow::pasteKeepsItsOwnColours()
     donnees->setHtml(QStringLiteral("ab<span style=\"color:#ff0000\">c</span>"));
     Coller(f.editeur, donnees);
     QCOMPARE(f.editeur->toPlainText(), QStringLiteral("abc"));
-    QCOMPARE(f.Couleur(0), QColor(Qt::black));
+    QCOMPARE(f.Couleur(0), Defaut); // no colour of its own: the colour at the cursor
     QCOMPARE(f.Couleur(2), QColor(255, 0, 0));
-    QCOMPARE(f.sortie->text(), QStringLiteral("$000ab$f00c"));
+    QCOMPARE(f.sortie->text(), QStringLiteral("ab$f00c"));
 }
 
 void TestWindow::pasteOfBlackRichTextKeepsItsItalics()

@@ -3,8 +3,9 @@
 
 #include <QTextEdit>
 
-// A text edit that keeps a partner's vertical scroll position equal to its own, so that the
-// nickname and its drop shadow stay aligned when the nickname wraps.
+// A one-line text edit, without scroll bars, that keeps a partner's scroll position equal to
+// its own, so that the nickname and its drop shadow stay aligned however far the nickname
+// scrolls. It never loads what its text points to.
 class QTextEdit_Perso : public QTextEdit
 {
 public:
@@ -14,8 +15,13 @@ public:
     // Pairing is one way: the caller pairs both editors.
     void DefinirPartenaire(QTextEdit *partenaire);
 
+    // Makes this editor's text a copy of `modele`'s, every run in the same format but drawn
+    // in `encre`: the drop shadow of `modele`.
+    void ReproduireEnOmbre(const QTextDocument *modele, const QBrush &encre);
+
 protected:
     void scrollContentsBy(int dx, int dy) override;
+    QVariant loadResource(int type, const QUrl &name) override;
 
 private:
     QTextEdit *Partenaire = nullptr;

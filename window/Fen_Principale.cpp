@@ -1,7 +1,10 @@
 #include "window/Fen_Principale.h"
 
+#include "encoder/Degrade.h"
+#include "encoder/Graphemes.h"
+#include "widgets/ChampPseudo.h"
+#include "widgets/EtapeAnnulation.h"
 #include "widgets/QFrame_Perso.h"
-#include "widgets/QTextEdit_Perso.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,6 +17,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTextCursor>
@@ -21,8 +25,8 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <limits>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -53,6 +57,24 @@ void RemplirListe(QComboBox *liste, const QString &caracteres)
         liste->addItem(QString(caractere));
 }
 
+// Enough for one line of the nickname in any of its fonts, descenders included, but never less
+// than the field has always had.
+int HauteurUneLigne(const QTextEdit &editeur, std::initializer_list<QFont> polices)
+{
+    qreal ligne = 0;
+    for (QFont police : polices) {
+        for (bool italique : {false, true}) {
+            police.setItalic(italique);
+            QTextDocument essai;
+            essai.setDocumentMargin(editeur.document()->documentMargin());
+            essai.setDefaultFont(police);
+            essai.setPlainText(QStringLiteral("ÀÉgjpqy"));
+            ligne = qMax(ligne, essai.size().height());
+        }
+    }
+    return qMax(32, int(std::ceil(ligne)) + 2 * editeur.frameWidth());
+}
+
 QFont PoliceDuPseudo(int etirement)
 {
     QFont police;
@@ -76,7 +98,6 @@ void PoidsSoixante(QFont &police)
 Fen_Principale::Fen_Principale() : QWidget(nullptr)
 {
     AssignerCatalogue();
-    AncienneLongueur = 0;
     CouleurTransparente = QColor(0, 0, 0, 0);
     CouleurParDefaut = QColor(CalculPseudo::CouleurPseudoParDefaut);
 
@@ -89,7 +110,11 @@ Fen_Principale::Fen_Principale() : QWidget(nullptr)
     EditeurPseudo->setFont(PoliceNormale);
     EditeurOmbre->setFont(PoliceNormale);
     LigneSortie->setReadOnly(true);
+    LigneSortie->setMaxLength(std::numeric_limits<int>::max());
     EditeurOmbre->setReadOnly(true);
+    EditeurOmbre->setFocusPolicy(Qt::NoFocus);
+    EditeurOmbre->document()->setUndoRedoEnabled(false);
+    EditeurPseudo->setFocus();
 
     // Last, so that building the window runs no slot: the output stays empty until the
     // nickname first changes.
@@ -218,7 +243,7 @@ void Fen_Principale::CreerConteneurs()
 void Fen_Principale::CreerEditeurs()
 {
     EditeurOmbre = Nouveau<QTextEdit_Perso>("editeurOmbre");
-    EditeurPseudo = Nouveau<QTextEdit_Perso>("editeurPseudo");
+    EditeurPseudo = Nouveau<ChampPseudo>("editeurPseudo");
     EditeurPseudo->setParent(EditeurOmbre);
     EditeurOmbre->DefinirPartenaire(EditeurPseudo);
     EditeurPseudo->DefinirPartenaire(EditeurOmbre);
@@ -329,7 +354,8 @@ void Fen_Principale::ReglerTailles()
 {
     setFixedHeight(460);
     EditeurOmbre->setFixedWidth(501);
-    EditeurOmbre->setFixedHeight(32);
+    EditeurOmbre->setFixedHeight(
+        HauteurUneLigne(*EditeurOmbre, {PoliceNormale, PoliceLarge, PoliceSerree}));
     EditeurPseudo->move(-1, -1);
     EditeurPseudo->setFixedWidth(EditeurOmbre->width());
     EditeurPseudo->setFixedHeight(EditeurOmbre->height());
@@ -364,81 +390,54 @@ void Fen_Principale::Connecter()
     connect(RadioLarge, &QRadioButton::clicked, this, &Fen_Principale::AppliquerGrosseurTexte);
     connect(RadioSerre, &QRadioButton::clicked, this, &Fen_Principale::AppliquerGrosseurTexte);
     connect(RadioNormal, &QRadioButton::clicked, this, &Fen_Principale::AppliquerGrosseurTexte);
+
+    // Undo and redo reach the nickname wherever the focus is, a button just pressed included;
+    // the field, when it has the focus, takes the keys first.
+    connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, EditeurPseudo,
+            &QTextEdit::undo);
+    connect(new QShortcut(QKeySequence::Redo, this), &QShortcut::activated, EditeurPseudo,
+            &QTextEdit::redo);
 }
 
-// Runs after every change of the nickname editor, text or formatting alike.
+// Runs after every change of the nickname editor, text or formatting alike, and after every
+// undo and redo. What has not changed is not set again: each setting repaints.
 void Fen_Principale::MettreAJourPseudoOut()
 {
     MettreAJourOmbre();
     const QString texte = EditeurPseudo->toPlainText();
-    ColorerTexteSaisi();
     Calcul.LireAttributs(EditeurPseudo, CouleurParDefaut);
     const QString code = Calcul.GenererCode(texte);
-    LigneSortie->setText(code);
+    if (LigneSortie->text() != code)
+        LigneSortie->setText(code);
     AfficherLongueur(code.size());
 
+    const bool tropLong = code.size() > CalculPseudo::NombreCases;
+    const QString etiquette = tropLong ? tr("Attention, il y a trop de caractères!")
+                                       : tr("Nombre de caractères actuels:");
+    if (LabelCompteur->text() == etiquette)
+        return;
+    LabelCompteur->setText(etiquette);
     QPalette palette;
-    if (code.size() > CalculPseudo::NombreCases) {
-        LabelCompteur->setText(tr("Attention, il y a trop de caractères!"));
+    if (tropLong)
         palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::red, Qt::SolidPattern));
-    } else {
-        LabelCompteur->setText(tr("Nombre de caractères actuels:"));
-    }
     LabelCompteur->setPalette(palette);
 }
 
 // Widens the display past two digits rather than let it keep a stale number.
 void Fen_Principale::AfficherLongueur(int longueur)
 {
-    Compteur->setDigitCount(qMax(2, int(QString::number(longueur).size())));
-    Compteur->display(longueur);
+    const int chiffres = qMax(2, int(QString::number(longueur).size()));
+    if (Compteur->digitCount() != chiffres)
+        Compteur->setDigitCount(chiffres);
+    if (Compteur->intValue() != longueur)
+        Compteur->display(longueur);
 }
 
-// The shadow copies every character's format in translucent black. One edit block, so the
-// shadow is laid out once per refresh rather than once per character.
+// The shadow is the nickname in translucent black, laid 1 pixel right of and below it.
 void Fen_Principale::MettreAJourOmbre()
 {
-    const QString texte = EditeurPseudo->toPlainText();
-    EditeurOmbre->setPlainText(texte);
-    QTextDocument *pseudo = EditeurPseudo->document();
-    QTextDocument *ombre = EditeurOmbre->document();
-    const QBrush noirTranslucide(QColor(0, 0, 0, 150), Qt::SolidPattern);
-
-    QTextCursor bloc(ombre);
-    bloc.beginEditBlock();
-    for (int i = 0; i < texte.size(); ++i) {
-        QTextCharFormat format = CalculPseudo::CurseurSurCaractere(pseudo, i).charFormat();
-        format.setForeground(noirTranslucide);
-        CalculPseudo::CurseurSurCaractere(ombre, i).setCharFormat(format);
-    }
-    bloc.endEditBlock();
-}
-
-// Text that arrives black in an empty editor (typed or pasted) takes the default nickname
-// colour; text that brings colours of its own keeps them.
-void Fen_Principale::ColorerTexteSaisi()
-{
-    const int ancienneLongueur = AncienneLongueur;
-    const QString texte = EditeurPseudo->toPlainText();
-    AncienneLongueur = texte.size();
-    if (ancienneLongueur != 0 || texte.isEmpty())
-        return;
-
-    QTextDocument *document = EditeurPseudo->document();
-    const QColor noir(Qt::black);
-    for (int i = 0; i < texte.size(); ++i) {
-        if (CalculPseudo::CurseurSurCaractere(document, i).charFormat().foreground().color() !=
-            noir)
-            return;
-    }
-
-    // Only the colour is merged in: pasted italics or fonts survive. This edit re-enters the
-    // refresh once; the length is already up to date, so it does not colour again.
-    QTextCursor tout(document);
-    tout.setPosition(texte.size(), QTextCursor::KeepAnchor);
-    QTextCharFormat couleur;
-    couleur.setForeground(QBrush(CouleurParDefaut, Qt::SolidPattern));
-    tout.mergeCharFormat(couleur);
+    EditeurOmbre->ReproduireEnOmbre(EditeurPseudo->document(),
+                                    QBrush(QColor(0, 0, 0, 150), Qt::SolidPattern));
 }
 
 void Fen_Principale::ChangerListeCaracteresSpeciaux(int NumLettre)
@@ -452,100 +451,83 @@ void Fen_Principale::ChangerListeCaracteresSpeciaux(int NumLettre)
 void Fen_Principale::InsererCaractereChoisi()
 {
     if (RadioRessemblant->isChecked())
-        EditeurPseudo->insertPlainText(ListeRessemblants->currentText());
+        EditeurPseudo->InsererTexte(ListeRessemblants->currentText());
     if (RadioDoubleLettre->isChecked())
-        EditeurPseudo->insertPlainText(ListeDoublesLettres->currentText());
+        EditeurPseudo->InsererTexte(ListeDoublesLettres->currentText());
     if (RadioSmiley->isChecked())
-        EditeurPseudo->insertPlainText(ListeSmileys->currentText());
+        EditeurPseudo->InsererTexte(ListeSmileys->currentText());
     if (RadioAutre->isChecked())
-        EditeurPseudo->insertPlainText(ListeAutres->currentText());
+        EditeurPseudo->InsererTexte(ListeAutres->currentText());
 }
 
-// The first step of every command that works on a selection.
-bool Fen_Principale::SelectionPresente(const QString &message, int &debut, int &fin)
+// The first step of every command that works on a selection. It gives the boundaries of the
+// selected visible characters, the selection widened to whole ones.
+bool Fen_Principale::SelectionPresente(const QString &message, QList<int> &caracteres)
 {
-    debut = EditeurPseudo->textCursor().selectionStart();
-    fin = EditeurPseudo->textCursor().selectionEnd();
-    if (debut != fin)
+    const int debut = EditeurPseudo->textCursor().selectionStart();
+    const int fin = EditeurPseudo->textCursor().selectionEnd();
+    if (debut != fin) {
+        caracteres = Graphemes::Frontieres(EditeurPseudo->toPlainText(), debut, fin);
         return true;
+    }
     QMessageBox::warning(this, tr("Attention"), message, QMessageBox::Ok, QMessageBox::NoButton);
     return false;
 }
 
-// Rewrites each selected character's own format, one edit per character, by document
-// position so that a combining mark or a surrogate pair never shifts the walk. The editor's
-// cursor and selection stay where the player left them.
+// Rewrites each selected visible character's format, all its units alike, in one edit: one
+// refresh and one undo step for the whole command. The editor's cursor and selection stay
+// where the player left them.
 void Fen_Principale::ModifierChaqueCaractere(
-    int debut, int fin, const std::function<void(QTextCharFormat &, int)> &modifier)
+    const QList<int> &caracteres, const std::function<void(QTextCharFormat &, int)> &modifier)
 {
     QTextDocument *document = EditeurPseudo->document();
-    for (int p = debut; p < fin; ++p) {
-        QTextCursor caractere = CalculPseudo::CurseurSurCaractere(document, p);
-        QTextCharFormat format = caractere.charFormat();
-        modifier(format, p - debut);
+    QTextCursor caractere(document);
+    caractere.beginEditBlock();
+    for (int j = 0; j + 1 < caracteres.size(); ++j) {
+        QTextCharFormat format =
+            CalculPseudo::CurseurSurCaractere(document, caracteres[j]).charFormat();
+        modifier(format, j);
+        caractere.setPosition(caracteres[j]);
+        caractere.setPosition(caracteres[j + 1], QTextCursor::KeepAnchor);
         caractere.setCharFormat(format);
     }
+    caractere.endEditBlock();
 }
 
 void Fen_Principale::AppliquerCouleurUnie()
 {
-    int debut, fin;
+    QList<int> caracteres;
     if (!SelectionPresente(
             tr("Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le "
                "bouton."),
-            debut, fin))
+            caracteres))
         return;
-    EditeurPseudo->setTextColor(CarreCouleur->RecupererCouleur());
+    QTextCursor selection(EditeurPseudo->document());
+    selection.setPosition(caracteres.first());
+    selection.setPosition(caracteres.last(), QTextCursor::KeepAnchor);
+    QTextCharFormat couleur;
+    couleur.setForeground(QBrush(CarreCouleur->RecupererCouleur(), Qt::SolidPattern));
+    selection.mergeCharFormat(couleur);
 }
 
 // Colours the selection from the start swatch to the end swatch, changing colour every N
-// characters. The values are kept in single precision as the gradient has always computed
-// them: many land exactly on a half level, and which way they round depends on it.
+// visible characters.
 void Fen_Principale::AppliquerCouleurDeg()
 {
-    int debut, fin;
+    QList<int> caracteres;
     if (!SelectionPresente(
             tr("Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le "
                "bouton."),
-            debut, fin))
+            caracteres))
         return;
 
-    const int longueur = fin - debut;
-    const int pas = PasDegrade->value();
-    const QColor depart = CarreDepart->RecupererCouleur();
-    const QColor arrivee = CarreArrivee->RecupererCouleur();
-    const int canauxDepart[3] = {depart.red(), depart.green(), depart.blue()};
-    const int canauxArrivee[3] = {arrivee.red(), arrivee.green(), arrivee.blue()};
-
-    std::vector<int> niveaux[3];
-    for (int canal = 0; canal < 3; ++canal) {
-        const float increment = float(double(canauxArrivee[canal] - canauxDepart[canal]) /
-                                      double(float(longueur)) * double(float(pas)));
-        std::vector<float> valeurs(longueur);
-        valeurs[0] = float(canauxDepart[canal]);
-        // One counter for the three channels: they hold and step together.
-        for (int i = 1, tenue = 0; i < longueur - 1; ++i) {
-            if (tenue < pas - 1) {
-                valeurs[i] = valeurs[i - 1];
-                ++tenue;
-            } else {
-                valeurs[i] = float(double(valeurs[i - 1]) + double(increment));
-                tenue = 0;
-            }
-        }
-        valeurs[longueur - 1] = float(canauxArrivee[canal]);
-
-        niveaux[canal].resize(longueur);
-        for (int i = 0; i < longueur; ++i) {
-            const float niveau = float(double(valeurs[i]) / 255.0 * 15.0);
-            niveaux[canal][i] = int(std::floor(double(niveau) + 0.5)); // halves go up
-        }
-    }
-
-    ModifierChaqueCaractere(debut, fin, [&](QTextCharFormat &format, int j) {
-        const QColor couleur(CalculPseudo::ValeurNiveau(niveaux[0][j]),
-                             CalculPseudo::ValeurNiveau(niveaux[1][j]),
-                             CalculPseudo::ValeurNiveau(niveaux[2][j]), 255);
+    const std::vector<Degrade::Niveaux> niveaux =
+        Degrade::Calculer(CarreDepart->RecupererCouleur(), CarreArrivee->RecupererCouleur(),
+                          PasDegrade->value(), int(caracteres.size()) - 1);
+    ModifierChaqueCaractere(caracteres, [&niveaux](QTextCharFormat &format, int j) {
+        const QColor couleur(CalculPseudo::ValeurNiveau(niveaux[j][0]),
+                             CalculPseudo::ValeurNiveau(niveaux[j][1]),
+                             CalculPseudo::ValeurNiveau(niveaux[j][2]), 255);
         format.setForeground(QBrush(couleur, Qt::SolidPattern));
     });
 }
@@ -554,15 +536,15 @@ void Fen_Principale::AppliquerCouleurDeg()
 // nickname's: no stretch is written into the characters.
 void Fen_Principale::ReinitialiserTexte()
 {
-    int debut, fin;
+    QList<int> caracteres;
     if (!SelectionPresente(
             tr("Veuillez sélectionner la partie du texte à réinitialiser avant de cliquer sur le "
                "bouton."),
-            debut, fin))
+            caracteres))
         return;
 
-    EditeurPseudo->setTextColor(CouleurParDefaut);
-    ModifierChaqueCaractere(debut, fin, [this](QTextCharFormat &format, int) {
+    ModifierChaqueCaractere(caracteres, [this](QTextCharFormat &format, int) {
+        format.setForeground(QBrush(CouleurParDefaut, Qt::SolidPattern));
         format.setFont(PoliceNormale);
         format.clearProperty(QTextFormat::FontStretch);
         format.setFontItalic(false);
@@ -571,26 +553,41 @@ void Fen_Principale::ReinitialiserTexte()
 
 void Fen_Principale::AppliquerItalique()
 {
-    int debut, fin;
+    QList<int> caracteres;
     if (!SelectionPresente(
             tr("Veuillez sélectionner la partie du texte à mettre en forme avant de cliquer sur "
                "le bouton."),
-            debut, fin))
+            caracteres))
         return;
 
     const bool italique = CaseItalique->isChecked();
     ModifierChaqueCaractere(
-        debut, fin, [italique](QTextCharFormat &format, int) { format.setFontItalic(italique); });
+        caracteres, [italique](QTextCharFormat &format, int) { format.setFontItalic(italique); });
 }
 
-// The spacing is the editors' widget font, which every character takes its stretch from. A
-// font change is no document edit, so the refresh is called here.
+// The spacing is the editors' widget font, which every character takes its stretch from. It is
+// no edit of the document, so it goes on the undo stack as a step of its own.
 void Fen_Principale::AppliquerGrosseurTexte()
 {
-    const QFont *police = RadioLarge->isChecked()   ? &PoliceLarge
-                          : RadioSerre->isChecked() ? &PoliceSerree
-                                                    : &PoliceNormale;
-    EditeurPseudo->setFont(*police);
-    EditeurOmbre->setFont(*police);
+    const QFont police = RadioLarge->isChecked()   ? PoliceLarge
+                         : RadioSerre->isChecked() ? PoliceSerree
+                                                   : PoliceNormale;
+    const QFont ancienne = EditeurPseudo->font();
+    ChoisirPolice(police);
+    if (ancienne != police)
+        EditeurPseudo->document()->appendUndoItem(
+            new EtapeAnnulation([this, ancienne] { ChoisirPolice(ancienne); },
+                                [this, police] { ChoisirPolice(police); }));
+}
+
+// A font change is no document edit, so the refresh is called here.
+void Fen_Principale::ChoisirPolice(const QFont &police)
+{
+    EditeurPseudo->setFont(police);
+    EditeurOmbre->setFont(police);
+    QRadioButton *choisi = police.stretch() == CalculPseudo::EtirementLarge   ? RadioLarge
+                           : police.stretch() == CalculPseudo::EtirementSerre ? RadioSerre
+                                                                              : RadioNormal;
+    choisi->setChecked(true);
     MettreAJourPseudoOut();
 }

@@ -9,9 +9,12 @@
 #include <QString>
 #include <QWidget>
 
+#include <QList>
+
 #include <array>
 #include <functional>
 
+class ChampPseudo;
 class QCheckBox;
 class QComboBox;
 class QFrame_Perso;
@@ -65,14 +68,13 @@ private:
     void Connecter();
 
     void MettreAJourOmbre();
-    void ColorerTexteSaisi();
     void AfficherLongueur(int longueur);
-    bool SelectionPresente(const QString &message, int &debut, int &fin);
-    void ModifierChaqueCaractere(int debut, int fin,
+    bool SelectionPresente(const QString &message, QList<int> &caracteres);
+    void ModifierChaqueCaractere(const QList<int> &caracteres,
                                  const std::function<void(QTextCharFormat &, int)> &modifier);
+    void ChoisirPolice(const QFont &police);
 
     CalculPseudo Calcul;
-    int AncienneLongueur = 0;
 
     QPushButton *BoutonInserer;
     QPushButton *BoutonColorier;
@@ -117,7 +119,7 @@ private:
     QFrame_Perso *CarreDepart;
     QFrame_Perso *CarreArrivee;
 
-    QTextEdit_Perso *EditeurPseudo;
+    ChampPseudo *EditeurPseudo;
     QTextEdit_Perso *EditeurOmbre;
     QLineEdit *LigneSortie;
 

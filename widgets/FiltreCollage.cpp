@@ -1,0 +1,166 @@
+#include "widgets/FiltreCollage.h"
+
+#include "encoder/CalculPseudo.h"
+#include "encoder/Graphemes.h"
+
+#include <QImage>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextDocument>
+
+// One format index per UTF-16 unit of the text, into `formats`; -1 for none.
+struct FiltreCollage::Brut
+{
+    QString texte;
+    QList<int> formatDe;
+    QList<QTextCharFormat> formats;
+
+    void Ajouter(const QString &morceau, int format)
+    {
+        texte += morceau;
+        formatDe.append(QList<int>(morceau.size(), format));
+    }
+};
+
+namespace {
+
+// Parses pasted HTML without ever laying it out or loading what it points to: images, style
+// sheets, files, devices and FIFOs are answered with nothing.
+class DocumentSansRessources : public QTextDocument
+{
+protected:
+    QVariant loadResource(int type, const QUrl &) override
+    {
+        return type == QTextDocument::ImageResource ? QVariant(QImage()) : QVariant(QByteArray());
+    }
+};
+
+bool EstSaut(char16_t c)
+{
+    switch (c) {
+    case u'\t':
+    case u'\n':
+    case u'\v':
+    case u'\f':
+    case u'\r':
+    case 0x0085:               // next line
+    case QChar::LineSeparator: // <br> in a document
+    case QChar::ParagraphSeparator:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool EstARetirer(char16_t c)
+{
+    // The document's own frame marks would open new blocks if inserted; U+FFFC stands for an
+    // image or an object.
+    return QChar::category(c) == QChar::Other_Control || c == QChar::ObjectReplacementCharacter ||
+           c == 0xFDD0 || c == 0xFDD1;
+}
+
+// Keeps what the game shows of a pasted format: an opaque colour (a translucent one is
+// taken as opaque, an invisible one as none), italic, and a width the capture reads.
+QTextCharFormat Garder(const QTextCharFormat &source)
+{
+    QTextCharFormat format;
+    const QBrush brosse = source.foreground();
+    if (source.hasProperty(QTextFormat::ForegroundBrush) && brosse.style() != Qt::NoBrush &&
+        brosse.color().alpha() > 0) {
+        QColor couleur = brosse.color();
+        couleur.setAlpha(255);
+        format.setForeground(QBrush(couleur, Qt::SolidPattern));
+    }
+    if (source.hasProperty(QTextFormat::FontItalic))
+        format.setFontItalic(source.fontItalic());
+    const int etirement = source.fontStretch();
+    if (source.hasProperty(QTextFormat::FontStretch) &&
+        (etirement == CalculPseudo::EtirementNormal || etirement == CalculPseudo::EtirementLarge ||
+         etirement == CalculPseudo::EtirementSerre))
+        format.setFontStretch(etirement);
+    return format;
+}
+
+} // namespace
+
+QList<FiltreCollage::Morceau> FiltreCollage::Lire(const QMimeData &donnees)
+{
+    Brut brut;
+    if (donnees.hasHtml())
+        LireHtml(donnees.html(), brut);
+    else
+        brut.Ajouter(donnees.text(), -1);
+    Nettoyer(brut);
+    UnifierGraphemes(brut);
+
+    QList<Morceau> morceaux;
+    for (int debut = 0, fin = 0; debut < brut.texte.size(); debut = fin) {
+        const int format = brut.formatDe[debut];
+        while (fin < brut.texte.size() && brut.formatDe[fin] == format)
+            ++fin;
+        morceaux.append({brut.texte.mid(debut, fin - debut),
+                         format < 0 ? QTextCharFormat() : brut.formats[format]});
+    }
+    return morceaux;
+}
+
+// Paragraphs, list items, table cells and frames are blocks of the parsed document: their
+// texts follow one another on the line, one space apart, the space in the format of the text
+// before it. Empty blocks (the one before a table, an empty cell) add nothing.
+void FiltreCollage::LireHtml(const QString &html, Brut &brut)
+{
+    DocumentSansRessources document;
+    document.setHtml(html);
+    for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next()) {
+        if (bloc.length() <= 1)
+            continue;
+        if (!brut.texte.isEmpty())
+            brut.Ajouter(QStringLiteral(" "), brut.formatDe.last());
+        for (QTextBlock::iterator morceau = bloc.begin(); !morceau.atEnd(); ++morceau) {
+            brut.formats.append(Garder(morceau.fragment().charFormat()));
+            brut.Ajouter(morceau.fragment().text(), int(brut.formats.size()) - 1);
+        }
+    }
+}
+
+// Every break and tab becomes one space (a CR LF pair is one break); controls, object
+// replacement characters and unpaired surrogates go.
+void FiltreCollage::Nettoyer(Brut &brut)
+{
+    QString texte;
+    QList<int> formatDe;
+    texte.reserve(brut.texte.size());
+    formatDe.reserve(brut.texte.size());
+    const QString &source = brut.texte;
+    for (int i = 0; i < source.size(); ++i) {
+        const char16_t c = source.at(i).unicode();
+        const bool paire = i + 1 < source.size() && QChar::isHighSurrogate(c) &&
+                           QChar::isLowSurrogate(source.at(i + 1).unicode());
+        if (paire) {
+            texte += source.mid(i, 2);
+            formatDe << brut.formatDe[i] << brut.formatDe[i];
+            ++i;
+        } else if (c == u'\r' && i + 1 < source.size() && source.at(i + 1) == u'\n') {
+            continue;
+        } else if (EstSaut(c)) {
+            texte += u' ';
+            formatDe << brut.formatDe[i];
+        } else if (!QChar::isSurrogate(c) && !EstARetirer(c)) {
+            texte += QChar(c);
+            formatDe << brut.formatDe[i];
+        }
+    }
+    brut.texte = texte;
+    brut.formatDe = formatDe;
+}
+
+// A visible character takes the format of its first unit throughout, so that no code lands
+// between a letter and its mark or inside an emoji.
+void FiltreCollage::UnifierGraphemes(Brut &brut)
+{
+    const QList<int> frontieres = Graphemes::Frontieres(brut.texte, 0, int(brut.texte.size()));
+    for (int k = 0; k + 1 < frontieres.size(); ++k)
+        for (int i = frontieres[k] + 1; i < frontieres[k + 1]; ++i)
+            brut.formatDe[i] = brut.formatDe[frontieres[k]];
+}

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up what Vivarel needs on Debian 12, builds it, then starts it or runs the tests.
 #   ./build.sh run    install what is missing, build, start the program
-#   ./build.sh test   install what is missing, build, run every test headless
+#   ./build.sh test   install what is missing, build, run every test headless, then again
+#                     built with AddressSanitizer and UndefinedBehaviorSanitizer
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -23,6 +24,15 @@ cmake --build build
 
 case "${1:-run}" in
     run)  exec ./build/vivarel ;;
-    test) ctest --test-dir build --output-on-failure ;;
+    test)
+        ctest --test-dir build --output-on-failure
+        # The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
+        # folder of its own: any report ends its test with a failure.
+        [ -f build-asan/CMakeCache.txt ] ||
+            cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVIVAREL_SANITIZE=ON
+        cmake --build build-asan
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+            ctest --test-dir build-asan --output-on-failure
+        ;;
     *)    echo "usage: $0 run|test" >&2; exit 2 ;;
 esac

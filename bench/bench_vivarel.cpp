@@ -1,16 +1,25 @@
-// Times what the player waits for: one capture + generation, one keystroke's refresh, and the
-// formatting commands over a whole 45-character nickname.
+// Times what the player waits for, on a shown window with real events: a keystroke, the
+// formatting commands, a large paste. Each figure stands beside the same action on a bare
+// shown QTextEdit holding the same document, measured in the same run, as a ratio: these
+// machines are too noisy for absolute times to compare from run to run.
 #include "encoder/CalculPseudo.h"
 #include "window/Fen_Principale.h"
 
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
 
+#include <algorithm>
+#include <functional>
+
 namespace {
 
-// Every character differs from its neighbour in colour, italic and width, the costliest code.
-void RemplirMelange(QTextEdit *editeur, int longueur)
+// Every character differs from its neighbour in colour, italic and width, the costliest code;
+// or, plain, the whole text in the default colour.
+void Remplir(QTextEdit *editeur, int longueur, bool melange)
 {
     QString texte;
     for (int i = 0; i < longueur; ++i)
@@ -22,22 +31,73 @@ void RemplirMelange(QTextEdit *editeur, int longueur)
     bloc.beginEditBlock();
     for (int i = 0; i < longueur; ++i) {
         QTextCharFormat format;
-        format.setForeground(QColor(17 * (i % 16), 17 * ((i * 5) % 16), 17 * ((i * 11) % 16)));
-        format.setFontItalic(i % 2);
-        format.setFontStretch(etirements[i % 3]);
+        format.setForeground(melange ? QColor(17 * (i % 16), 17 * ((i * 5) % 16),
+                                              17 * ((i * 11) % 16))
+                                     : QColor(CalculPseudo::CouleurPseudoParDefaut));
+        if (melange) {
+            format.setFontItalic(i % 2);
+            format.setFontStretch(etirements[i % 3]);
+        }
         CalculPseudo::CurseurSurCaractere(editeur->document(), i).setCharFormat(format);
+        if (!melange)
+            break;
+    }
+    if (!melange) {
+        QTextCursor tout(editeur->document());
+        tout.select(QTextCursor::Document);
+        QTextCharFormat format;
+        format.setForeground(QColor(CalculPseudo::CouleurPseudoParDefaut));
+        tout.mergeCharFormat(format);
     }
     bloc.endEditBlock();
+    editeur->moveCursor(QTextCursor::End);
+}
+
+// Median of `fois` runs of `action`, in milliseconds, each run's painting included; `entre`
+// runs untimed between two runs.
+double Mediane(int fois, const std::function<void()> &action,
+               const std::function<void()> &entre = [] {})
+{
+    std::vector<double> temps;
+    for (int i = 0; i < fois; ++i) {
+        QElapsedTimer chrono;
+        chrono.start();
+        action();
+        QCoreApplication::processEvents();
+        temps.push_back(chrono.nsecsElapsed() / 1e6);
+        entre();
+        QCoreApplication::processEvents();
+    }
+    std::nth_element(temps.begin(), temps.begin() + fois / 2, temps.end());
+    return temps[fois / 2];
+}
+
+void Rapporter(const char *quoi, double fenetre, double nu)
+{
+    qInfo("%-58s %9.3f ms   bare %9.3f ms   ratio %5.2f", quoi, fenetre, nu, fenetre / nu);
 }
 
 struct Fenetre
 {
     Fen_Principale fenetre;
     QTextEdit *editeur = fenetre.findChild<QTextEdit *>(QStringLiteral("editeurPseudo"));
+    QTextEdit nu;
 
-    explicit Fenetre(int longueur)
+    Fenetre(int longueur, bool melange)
     {
-        RemplirMelange(editeur, longueur);
+        fenetre.show();
+        nu.setFont(editeur->font());
+        nu.setLineWrapMode(QTextEdit::NoWrap);
+        nu.resize(editeur->size());
+        nu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+        QVERIFY(QTest::qWaitForWindowExposed(&nu));
+        Remplir(editeur, longueur, melange);
+        Remplir(&nu, longueur, melange);
+        QCoreApplication::processEvents();
+    }
+    void ToutSelectionner()
+    {
         QTextCursor tout = editeur->textCursor();
         tout.select(QTextCursor::Document);
         editeur->setTextCursor(tout);
@@ -48,6 +108,20 @@ struct Fenetre
     }
 };
 
+// A letter typed at the end of the text, taken back untimed before the next one.
+double Frappe(QTextEdit *editeur)
+{
+    const int longueur = editeur->toPlainText().size();
+    const double temps = Mediane(
+        31, [editeur] { QTest::keyClick(editeur, Qt::Key_X); },
+        [editeur, longueur] {
+            if (editeur->toPlainText().size() != longueur + 1)
+                qFatal("the keystroke did not reach the editor");
+            QTest::keyClick(editeur, Qt::Key_Backspace);
+        });
+    return temps;
+}
+
 } // namespace
 
 class BenchVivarel : public QObject
@@ -56,16 +130,17 @@ class BenchVivarel : public QObject
 
 private slots:
     void captureEtGeneration();
-    void rafraichissement_data();
-    void rafraichissement();
+    void frappe_data();
+    void frappe();
     void commande_data();
     void commande();
+    void grandCollage();
 };
 
 void BenchVivarel::captureEtGeneration()
 {
     QTextEdit editeur;
-    RemplirMelange(&editeur, CalculPseudo::NombreCases);
+    Remplir(&editeur, CalculPseudo::NombreCases, true);
     CalculPseudo calcul;
     QBENCHMARK {
         calcul.LireAttributs(&editeur, QColor(CalculPseudo::CouleurPseudoParDefaut));
@@ -73,37 +148,69 @@ void BenchVivarel::captureEtGeneration()
     }
 }
 
-void BenchVivarel::rafraichissement_data()
+void BenchVivarel::frappe_data()
 {
     QTest::addColumn<int>("longueur");
-    for (int longueur : {45, 450, 4500})
-        QTest::addRow("%d characters", longueur) << longueur;
+    QTest::addColumn<bool>("melange");
+    QTest::newRow("45 characters, mixed formatting") << 45 << true;
+    QTest::newRow("4,500 characters, plain") << 4500 << false;
+    QTest::newRow("4,500 characters, every one formatted differently") << 4500 << true;
 }
 
-void BenchVivarel::rafraichissement()
+void BenchVivarel::frappe()
 {
     QFETCH(int, longueur);
-    Fenetre f(longueur);
-    QBENCHMARK {
-        QMetaObject::invokeMethod(&f.fenetre, "MettreAJourPseudoOut");
-    }
+    QFETCH(bool, melange);
+    Fenetre f(longueur, melange);
+    const double fenetre = Frappe(f.editeur);
+    const double nu = Frappe(&f.nu);
+    Rapporter(qPrintable(QStringLiteral("one keystroke, ") + QTest::currentDataTag()), fenetre,
+              nu);
 }
 
 void BenchVivarel::commande_data()
 {
     QTest::addColumn<QString>("bouton");
-    QTest::newRow("gradient") << "boutonDegrade";
-    QTest::newRow("reset") << "boutonReinitialiser";
-    QTest::newRow("italic") << "boutonEffet";
+    QTest::addColumn<int>("longueur");
+    for (int longueur : {45, 450}) {
+        QTest::addRow("gradient over %d", longueur) << "boutonDegrade" << longueur;
+        QTest::addRow("italic over %d", longueur) << "boutonEffet" << longueur;
+        QTest::addRow("reset over %d", longueur) << "boutonReinitialiser" << longueur;
+    }
 }
 
+// A command has no bare counterpart: its figure is absolute.
 void BenchVivarel::commande()
 {
     QFETCH(QString, bouton);
-    Fenetre f(CalculPseudo::NombreCases);
-    QBENCHMARK {
-        f.Cliquer(qPrintable(bouton));
+    QFETCH(int, longueur);
+    Fenetre f(longueur, true);
+    f.ToutSelectionner();
+    const double temps = Mediane(21, [&] { f.Cliquer(qPrintable(bouton)); });
+    qInfo("%-58s %9.3f ms", QTest::currentDataTag(), temps);
+}
+
+void BenchVivarel::grandCollage()
+{
+    const QString texte = QString(100000, u'a');
+    double temps[2];
+    double frappe[2];
+    Fenetre f(0, false);
+    QTextEdit *editeurs[2] = {f.editeur, &f.nu};
+    for (int i = 0; i < 2; ++i) {
+        auto *donnees = new QMimeData;
+        donnees->setText(texte);
+        QApplication::clipboard()->setMimeData(donnees);
+        QElapsedTimer chrono;
+        chrono.start();
+        QTest::keyClick(editeurs[i], Qt::Key_V, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        temps[i] = chrono.nsecsElapsed() / 1e6;
+        QCOMPARE(editeurs[i]->toPlainText().size(), texte.size());
+        frappe[i] = Frappe(editeurs[i]);
     }
+    Rapporter("paste of 100,000 characters", temps[0], temps[1]);
+    Rapporter("one keystroke after it", frappe[0], frappe[1]);
 }
 
 QTEST_MAIN(BenchVivarel)

@@ -31,9 +31,9 @@ void Remplir(QTextEdit *editeur, int longueur, bool melange)
     bloc.beginEditBlock();
     for (int i = 0; i < longueur; ++i) {
         QTextCharFormat format;
-        format.setForeground(melange ? QColor(17 * (i % 16), 17 * ((i * 5) % 16),
-                                              17 * ((i * 11) % 16))
-                                     : QColor(CalculPseudo::CouleurPseudoParDefaut));
+        format.setForeground(melange
+                                 ? QColor(17 * (i % 16), 17 * ((i * 5) % 16), 17 * ((i * 11) % 16))
+                                 : QColor(CalculPseudo::CouleurPseudoParDefaut));
         if (melange) {
             format.setFontItalic(i % 2);
             format.setFontStretch(etirements[i % 3]);
@@ -55,8 +55,8 @@ void Remplir(QTextEdit *editeur, int longueur, bool melange)
 
 // Median of `fois` runs of `action`, in milliseconds, each run's painting included; `entre`
 // runs untimed between two runs.
-double Mediane(int fois, const std::function<void()> &action,
-               const std::function<void()> &entre = [] {})
+double Mediane(
+    int fois, const std::function<void()> &action, const std::function<void()> &entre = [] {})
 {
     std::vector<double> temps;
     for (int i = 0; i < fois; ++i) {
@@ -164,8 +164,7 @@ void BenchVivarel::frappe()
     Fenetre f(longueur, melange);
     const double fenetre = Frappe(f.editeur);
     const double nu = Frappe(&f.nu);
-    Rapporter(qPrintable(QStringLiteral("one keystroke, ") + QTest::currentDataTag()), fenetre,
-              nu);
+    Rapporter(qPrintable(QStringLiteral("one keystroke, ") + QTest::currentDataTag()), fenetre, nu);
 }
 
 void BenchVivarel::commande_data()

@@ -4,6 +4,8 @@
 
 QList<int> Graphemes::Frontieres(const QString &texte, int debut, int fin)
 {
+    if (texte.isEmpty())
+        return {0};
     QTextBoundaryFinder chercheur(QTextBoundaryFinder::Grapheme, texte);
     chercheur.setPosition(qBound(0, debut, int(texte.size())));
     if (!chercheur.isAtBoundary())

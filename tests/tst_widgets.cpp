@@ -54,6 +54,7 @@ private slots:
     void horizontalScrollIsMirrored();
     void shorterPartnerStopsAtItsMaximum();
     void unpairedEditorScrolls();
+    void editorLoadsNothing();
 };
 
 void TestWidgets::defaultValues()
@@ -176,6 +177,16 @@ void TestWidgets::unpairedEditorScrolls()
     seul.setPlainText(Lignes(60));
     seul.verticalScrollBar()->setValue(50);
     QCOMPARE(seul.verticalScrollBar()->value(), 50);
+}
+
+// An image pointing at a device would be read without end.
+void TestWidgets::editorLoadsNothing()
+{
+    QTextEdit_Perso editeur;
+    editeur.setHtml(QStringLiteral("a<img src=\"/dev/zero\">b"));
+    editeur.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editeur));
+    QCOMPARE(editeur.toPlainText().size(), 3);
 }
 
 QTEST_MAIN(TestWidgets)

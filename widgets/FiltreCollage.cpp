@@ -3,8 +3,10 @@
 #include "encoder/CalculPseudo.h"
 #include "encoder/Graphemes.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
+#include <QPalette>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -61,13 +63,16 @@ bool EstARetirer(char16_t c)
 }
 
 // Keeps what the game shows of a pasted format: an opaque colour (a translucent one is
-// taken as opaque, an invisible one as none), italic, and a width the capture reads.
+// taken as opaque, an invisible one as none, a link's own colour as none), italic, and a
+// width the capture reads.
 QTextCharFormat Garder(const QTextCharFormat &source)
 {
     QTextCharFormat format;
     const QBrush brosse = source.foreground();
+    const bool couleurDeLien =
+        source.isAnchor() && brosse.color() == QGuiApplication::palette().color(QPalette::Link);
     if (source.hasProperty(QTextFormat::ForegroundBrush) && brosse.style() != Qt::NoBrush &&
-        brosse.color().alpha() > 0) {
+        brosse.color().alpha() > 0 && !couleurDeLien) {
         QColor couleur = brosse.color();
         couleur.setAlpha(255);
         format.setForeground(QBrush(couleur, Qt::SolidPattern));
@@ -139,7 +144,7 @@ void FiltreCollage::Nettoyer(Brut &brut)
                            QChar::isLowSurrogate(source.at(i + 1).unicode());
         if (paire) {
             texte += source.mid(i, 2);
-            formatDe << brut.formatDe[i] << brut.formatDe[i];
+            formatDe << brut.formatDe[i] << brut.formatDe[i + 1];
             ++i;
         } else if (c == u'\r' && i + 1 < source.size() && source.at(i + 1) == u'\n') {
             continue;

@@ -585,6 +585,7 @@ void Fen_Principale::ChoisirPolice(const QFont &police)
 {
     EditeurPseudo->setFont(police);
     EditeurOmbre->setFont(police);
+    EditeurPseudo->ensureCursorVisible();
     QRadioButton *choisi = police.stretch() == CalculPseudo::EtirementLarge   ? RadioLarge
                            : police.stretch() == CalculPseudo::EtirementSerre ? RadioSerre
                                                                               : RadioNormal;

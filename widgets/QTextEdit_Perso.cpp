@@ -4,6 +4,9 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
+
+#include <cmath>
 
 QTextEdit_Perso::QTextEdit_Perso() : QTextEdit(nullptr)
 {
@@ -43,6 +46,22 @@ void QTextEdit_Perso::scrollContentsBy(int dx, int dy)
 QVariant QTextEdit_Perso::loadResource(int type, const QUrl &)
 {
     return type == QTextDocument::ImageResource ? QVariant(QImage()) : QVariant(QByteArray());
+}
+
+int QTextEdit_Perso::HauteurUneLigne(std::initializer_list<QFont> polices) const
+{
+    qreal ligne = 0;
+    for (QFont police : polices) {
+        for (bool italique : {false, true}) {
+            police.setItalic(italique);
+            QTextDocument essai;
+            essai.setDocumentMargin(document()->documentMargin());
+            essai.setDefaultFont(police);
+            essai.setPlainText(QStringLiteral("ÀÉgjpqy"));
+            ligne = qMax(ligne, essai.size().height());
+        }
+    }
+    return int(std::ceil(ligne)) + 2 * frameWidth();
 }
 
 // Copies runs of equal format rather than characters, in one edit: the shadow is rebuilt

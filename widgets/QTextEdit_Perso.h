@@ -19,6 +19,10 @@ public:
     // in `encre`: the drop shadow of `modele`.
     void ReproduireEnOmbre(const QTextDocument *modele, const QBrush &encre);
 
+    // The height that shows one line in any of `polices`, upright or italic, descenders
+    // included.
+    int HauteurUneLigne(std::initializer_list<QFont> polices) const;
+
 protected:
     void scrollContentsBy(int dx, int dy) override;
     QVariant loadResource(int type, const QUrl &name) override;

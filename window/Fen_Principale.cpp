@@ -24,7 +24,6 @@
 #include <QTextDocument>
 #include <QVBoxLayout>
 
-#include <cmath>
 #include <limits>
 #include <utility>
 
@@ -55,24 +54,6 @@ void RemplirListe(QComboBox *liste, const QString &caracteres)
 {
     for (const QChar caractere : caracteres)
         liste->addItem(QString(caractere));
-}
-
-// Enough for one line of the nickname in any of its fonts, descenders included, but never less
-// than the field has always had.
-int HauteurUneLigne(const QTextEdit &editeur, std::initializer_list<QFont> polices)
-{
-    qreal ligne = 0;
-    for (QFont police : polices) {
-        for (bool italique : {false, true}) {
-            police.setItalic(italique);
-            QTextDocument essai;
-            essai.setDocumentMargin(editeur.document()->documentMargin());
-            essai.setDefaultFont(police);
-            essai.setPlainText(QStringLiteral("ÀÉgjpqy"));
-            ligne = qMax(ligne, essai.size().height());
-        }
-    }
-    return qMax(32, int(std::ceil(ligne)) + 2 * editeur.frameWidth());
 }
 
 QFont PoliceDuPseudo(int etirement)
@@ -355,7 +336,7 @@ void Fen_Principale::ReglerTailles()
     setFixedHeight(460);
     EditeurOmbre->setFixedWidth(501);
     EditeurOmbre->setFixedHeight(
-        HauteurUneLigne(*EditeurOmbre, {PoliceNormale, PoliceLarge, PoliceSerree}));
+        qMax(32, EditeurOmbre->HauteurUneLigne({PoliceNormale, PoliceLarge, PoliceSerree})));
     EditeurPseudo->move(-1, -1);
     EditeurPseudo->setFixedWidth(EditeurOmbre->width());
     EditeurPseudo->setFixedHeight(EditeurOmbre->height());

@@ -109,6 +109,19 @@ QString CalculPseudo::GenererCode(QString texte)
     return code;
 }
 
+int CalculPseudo::LongueurAvecNiveaux(const QString &texte, const QList<int> &caracteres,
+                                      const std::vector<std::array<int, 3>> &niveaux) const
+{
+    CalculPseudo essai;
+    std::copy(&Niveaux[0][0], &Niveaux[0][0] + 3 * NombreCases, &essai.Niveaux[0][0]);
+    std::copy(std::begin(Styles), std::end(Styles), std::begin(essai.Styles));
+    for (int j = 0; j + 1 < caracteres.size(); ++j)
+        for (int p = caracteres[j]; p < caracteres[j + 1] && p < NombreCases; ++p)
+            for (int canal = 0; canal < 3; ++canal)
+                essai.Niveaux[canal][p] = niveaux[j][canal];
+    return int(essai.GenererCode(texte).size());
+}
+
 // The codes put in front of character n: width, then italic, then colour; or "$z" alone when
 // character n goes back to the plain look.
 QString CalculPseudo::Prefixe(int n) const

@@ -2,9 +2,13 @@
 #define CALCULPSEUDO_H
 
 #include <QColor>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QTextCursor>
+
+#include <array>
+#include <vector>
 
 class QTextDocument;
 class QTextEdit;
@@ -31,6 +35,11 @@ public:
 
     void LireAttributs(QTextEdit *editeur, QColor couleurParDefaut);
     QString GenererCode(QString texte);
+
+    // The length of the code if the visible characters between the boundaries `caracteres`
+    // took the colour levels `niveaux`, one per character; the table stays as it is.
+    int LongueurAvecNiveaux(const QString &texte, const QList<int> &caracteres,
+                            const std::vector<std::array<int, 3>> &niveaux) const;
 
     // The game shows 16 levels per channel: level of a channel value 0..255, rounded to nearest.
     static int NiveauCanal(int valeur) { return (valeur + 8) / 17; }

@@ -2,21 +2,50 @@
 #define DEGRADE_H
 
 #include <QColor>
+#include <QList>
 
 #include <array>
+#include <functional>
+#include <optional>
 #include <vector>
 
-// The stepped gradient's arithmetic, on the game's 16 levels per channel.
+// The stepped gradient's arithmetic, on the game's 16 levels per channel, from the selection's
+// visible characters to the levels each one takes. No widget here.
 class Degrade
 {
 public:
     using Niveaux = std::array<int, 3>;
+    using Ideal = std::array<double, 3>;
 
-    // The levels (red, green, blue) of `longueur` characters going from `depart` to `arrivee`,
-    // the colour changing every `pas` characters. The first keeps the start colour, the last
-    // takes the end colour exactly.
+    // At most this many colours: the start, the end and four between them.
+    static constexpr int NombreCouleursMax = 6;
+
+    // The levels of `longueur` characters going from `depart` to `arrivee`, the colour
+    // changing every `pas` characters. The first keeps the start colour, the last takes the end
+    // colour exactly.
     static std::vector<Niveaux> Calculer(const QColor &depart, const QColor &arrivee, int pas,
                                          int longueur);
+
+    // Through every colour of `couleurs` in turn, each pair a gradient of its own over a run of
+    // the selection; a character where one run ends and the next starts takes that colour.
+    // espaces[i] marks a character the gradient leaves alone: it takes the colour of the
+    // character before it and costs no code.
+    static std::vector<Niveaux> Calculer(const QList<QColor> &couleurs, int pas,
+                                         const QList<bool> &espaces);
+
+    // The unrounded level every counted character would get with a step of 1.
+    static std::vector<Ideal> Ideaux(const QList<QColor> &couleurs, const QList<bool> &espaces);
+
+    // How far `niveaux` stray from the ideal gradient: the largest difference, over the
+    // counted characters and the three channels.
+    static double Ecart(const std::vector<Niveaux> &niveaux, const QList<QColor> &couleurs,
+                        const QList<bool> &espaces);
+
+    // The gradient closest to the ideal whose code, as `longueurCode` measures it with these
+    // levels, fits the game's limit; none when nothing fits.
+    static std::optional<std::vector<Niveaux>>
+    Ajuster(const QList<QColor> &couleurs, const QList<bool> &espaces,
+            const std::function<int(const std::vector<Niveaux> &)> &longueurCode);
 };
 
 #endif

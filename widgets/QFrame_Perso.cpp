@@ -30,6 +30,7 @@ void QFrame_Perso::mouseReleaseEvent(QMouseEvent *event)
     Couleur.setGreen(CalculPseudo::ValeurNiveau(CalculPseudo::NiveauCanal(choisie.green())));
     Couleur.setBlue(CalculPseudo::ValeurNiveau(CalculPseudo::NiveauCanal(choisie.blue())));
     AfficherCouleur();
+    emit CouleurChoisie();
 }
 
 void QFrame_Perso::AfficherCouleur()

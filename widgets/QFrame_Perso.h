@@ -9,11 +9,17 @@
 // the 16 levels per channel that the game shows, so the swatch shows it as the game will.
 class QFrame_Perso : public QFrame
 {
+    Q_OBJECT
+
 public:
     QFrame_Perso();
     ~QFrame_Perso() override;
 
     QColor RecupererCouleur() const { return Couleur; }
+
+signals:
+    // A colour was picked and accepted in the dialog.
+    void CouleurChoisie();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;

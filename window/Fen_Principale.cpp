@@ -1,9 +1,9 @@
 #include "window/Fen_Principale.h"
 
-#include "encoder/Degrade.h"
 #include "encoder/Graphemes.h"
 #include "widgets/ChampPseudo.h"
 #include "widgets/EtapeAnnulation.h"
+#include "widgets/EtapesDegrade.h"
 #include "widgets/QFrame_Perso.h"
 
 #include <QCheckBox>
@@ -123,6 +123,7 @@ void Fen_Principale::CreerWidgets()
     BoutonReinitialiser =
         Nouveau<QPushButton>("boutonReinitialiser", tr("Réinitialiser le texte sélectionné"));
     BoutonEffet = Nouveau<QPushButton>("boutonEffet", tr("Appliquer sur le texte sélectionné"));
+    BoutonAjuster = Nouveau<QPushButton>("boutonAjuster", tr("Ajuster à 45 caractères"));
 
     RadioRessemblant =
         Nouveau<QRadioButton>("radioRessemblant", tr("Caractère ressemblant à une lettre:"));
@@ -144,6 +145,7 @@ void Fen_Principale::CreerWidgets()
 
     PasDegrade = Nouveau<QSpinBox>("pasDegrade");
     CaseItalique = Nouveau<QCheckBox>("caseItalique", tr("Texte en italique"));
+    CaseEspaces = Nouveau<QCheckBox>("caseEspaces", tr("Ignorer les espaces"));
     Compteur = Nouveau<QLCDNumber>("compteur", 2u);
     Banniere = Nouveau<QLabel>("banniere");
     Banniere->setPixmap(QPixmap(QStringLiteral(":/GUI/IMG/TitreLogiciel.png")));
@@ -152,6 +154,8 @@ void Fen_Principale::CreerWidgets()
     CarreCouleur = Nouveau<QFrame_Perso>("carreCouleur");
     CarreDepart = Nouveau<QFrame_Perso>("carreDepart");
     CarreArrivee = Nouveau<QFrame_Perso>("carreArrivee");
+    Etapes = Nouveau<EtapesDegrade>("etapesDegrade", LabelCouleurDepart, CarreDepart,
+                                    LabelCouleurArrivee, CarreArrivee);
     CreerEditeurs();
     LigneSortie = Nouveau<QLineEdit>("ligneSortie");
     CreerConteneurs();
@@ -191,6 +195,9 @@ void Fen_Principale::CreerTextes()
             QStringLiteral("<a href = '%1'>").arg(QLatin1String(AdresseForum)) +
             tr("de cette page web.") + QStringLiteral("</a>"));
     AideCaracteres->setOpenExternalLinks(true);
+    LabelCout = Nouveau<QLabel>("labelCout");
+    MessageAjustement = Nouveau<QLabel>("messageAjustement");
+    MessageAjustement->setWordWrap(true);
     LabelEspacement = Nouveau<QLabel>("labelEspacement", tr("Espacement des caractères:"));
     AideEspacement = NouvelleAide(
         "aideEspacement",
@@ -300,13 +307,15 @@ void Fen_Principale::ConstruirePageCouleur()
 void Fen_Principale::ConstruirePageDegrade()
 {
     PageDegrade->setLayout(GrilleDegrade);
-    GrilleDegrade->addWidget(LabelCouleurDepart, 0, 0, 1, 1, Qt::AlignRight);
-    GrilleDegrade->addWidget(CarreDepart, 0, 1, 1, 1, Qt::AlignLeft);
-    GrilleDegrade->addWidget(LabelCouleurArrivee, 1, 0, 1, 1, Qt::AlignRight);
-    GrilleDegrade->addWidget(CarreArrivee, 1, 1, 1, 1, Qt::AlignLeft);
-    GrilleDegrade->addWidget(PasDegrade, 0, 2, 1, 2, Qt::AlignCenter | Qt::AlignBottom);
-    GrilleDegrade->addWidget(AideDegrade, 1, 2, 2, 2, Qt::AlignTop);
-    GrilleDegrade->addWidget(BoutonDegrade, 2, 0, 1, 4, Qt::AlignCenter);
+    GrilleDegrade->addWidget(Etapes, 0, 0, 1, 3);
+    GrilleDegrade->addWidget(PasDegrade, 1, 0);
+    GrilleDegrade->addWidget(CaseEspaces, 1, 1);
+    GrilleDegrade->addWidget(LabelCout, 1, 2);
+    GrilleDegrade->addWidget(AideDegrade, 2, 0, 1, 3);
+    GrilleDegrade->addWidget(BoutonDegrade, 3, 0);
+    GrilleDegrade->addWidget(BoutonAjuster, 3, 1);
+    GrilleDegrade->addWidget(MessageAjustement, 3, 2);
+    GrilleDegrade->setColumnStretch(2, 1);
 }
 
 void Fen_Principale::ConstruirePageEffet()
@@ -333,7 +342,9 @@ void Fen_Principale::RemplirListes()
 
 void Fen_Principale::ReglerTailles()
 {
-    setFixedHeight(460);
+    // The window's height is the least it has; the gradient page, with its added colours, its
+    // option and the fitting, needs more.
+    setMinimumHeight(460);
     EditeurOmbre->setFixedWidth(501);
     EditeurOmbre->setFixedHeight(
         qMax(32, EditeurOmbre->HauteurUneLigne({PoliceNormale, PoliceLarge, PoliceSerree})));
@@ -371,6 +382,12 @@ void Fen_Principale::Connecter()
     connect(RadioLarge, &QRadioButton::clicked, this, &Fen_Principale::AppliquerGrosseurTexte);
     connect(RadioSerre, &QRadioButton::clicked, this, &Fen_Principale::AppliquerGrosseurTexte);
     connect(RadioNormal, &QRadioButton::clicked, this, &Fen_Principale::AppliquerGrosseurTexte);
+    connect(BoutonAjuster, &QPushButton::clicked, this, &Fen_Principale::AjusterDegrade);
+    connect(Etapes, &EtapesDegrade::Modifiees, this, &Fen_Principale::MettreAJourCout);
+    connect(PasDegrade, &QSpinBox::valueChanged, this, &Fen_Principale::MettreAJourCout);
+    connect(CaseEspaces, &QCheckBox::toggled, this, &Fen_Principale::MettreAJourCout);
+    connect(EditeurPseudo, &QTextEdit::selectionChanged, this, &Fen_Principale::MettreAJourCout);
+    connect(Onglets, &QTabWidget::currentChanged, this, &Fen_Principale::MettreAJourCout);
 
     // Undo and redo reach the nickname wherever the focus is, a button just pressed included;
     // the field, when it has the focus, takes the keys first.
@@ -391,8 +408,20 @@ void Fen_Principale::MettreAJourPseudoOut()
     if (LigneSortie->text() != code)
         LigneSortie->setText(code);
     AfficherLongueur(code.size());
+    MettreAJourCout();
+}
 
-    const bool tropLong = code.size() > CalculPseudo::NombreCases;
+// Widens the display past two digits rather than let it keep a stale number; past the game's
+// limit the label warns in red.
+void Fen_Principale::AfficherLongueur(int longueur)
+{
+    const int chiffres = qMax(2, int(QString::number(longueur).size()));
+    if (Compteur->digitCount() != chiffres)
+        Compteur->setDigitCount(chiffres);
+    if (Compteur->intValue() != longueur)
+        Compteur->display(longueur);
+
+    const bool tropLong = longueur > CalculPseudo::NombreCases;
     const QString etiquette = tropLong ? tr("Attention, il y a trop de caractères!")
                                        : tr("Nombre de caractères actuels:");
     if (LabelCompteur->text() == etiquette)
@@ -402,16 +431,6 @@ void Fen_Principale::MettreAJourPseudoOut()
     if (tropLong)
         palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::red, Qt::SolidPattern));
     LabelCompteur->setPalette(palette);
-}
-
-// Widens the display past two digits rather than let it keep a stale number.
-void Fen_Principale::AfficherLongueur(int longueur)
-{
-    const int chiffres = qMax(2, int(QString::number(longueur).size()));
-    if (Compteur->digitCount() != chiffres)
-        Compteur->setDigitCount(chiffres);
-    if (Compteur->intValue() != longueur)
-        Compteur->display(longueur);
 }
 
 // The shadow is the nickname in translucent black, laid 1 pixel right of and below it.
@@ -502,15 +521,80 @@ void Fen_Principale::AppliquerCouleurDeg()
             caracteres))
         return;
 
-    const std::vector<Degrade::Niveaux> niveaux =
-        Degrade::Calculer(CarreDepart->RecupererCouleur(), CarreArrivee->RecupererCouleur(),
-                          PasDegrade->value(), int(caracteres.size()) - 1);
+    ColorerNiveaux(caracteres, Degrade::Calculer(Etapes->Couleurs(), PasDegrade->value(),
+                                                 CaracteresLaisses(caracteres)));
+}
+
+// The same gradient, its colour changes placed so that the whole code fits the game's limit.
+// When nothing can fit, nothing changes and the page says why.
+void Fen_Principale::AjusterDegrade()
+{
+    QList<int> caracteres;
+    if (!SelectionPresente(
+            tr("Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le "
+               "bouton."),
+            caracteres))
+        return;
+
+    const QString texte = EditeurPseudo->toPlainText();
+    const auto niveaux = Degrade::Ajuster(
+        Etapes->Couleurs(), CaracteresLaisses(caracteres),
+        [&](const std::vector<Degrade::Niveaux> &essai) {
+            return Calcul.LongueurAvecNiveaux(texte, caracteres, essai);
+        });
+    if (!niveaux) {
+        const int texteSeul = int(texte.size() + texte.count(u'$'));
+        MessageAjustement->setText(
+            texteSeul > CalculPseudo::NombreCases
+                ? tr("Impossible d'ajuster : le texte seul fait déjà %1 caractères.").arg(texteSeul)
+                : tr("Impossible d'ajuster : même une seule couleur dépasse 45 caractères."));
+        return;
+    }
+    ColorerNiveaux(caracteres, *niveaux);
+    MessageAjustement->setText(
+        tr("Dégradé ajusté : le code fait %1 caractères.").arg(LigneSortie->text().size()));
+}
+
+// Spaces, when the player asks, are left to the gradient's colour before them.
+QList<bool> Fen_Principale::CaracteresLaisses(const QList<int> &caracteres) const
+{
+    const QString texte = EditeurPseudo->toPlainText();
+    QList<bool> laisses;
+    for (int j = 0; j + 1 < caracteres.size(); ++j)
+        laisses << (CaseEspaces->isChecked() && texte.at(caracteres[j]).isSpace());
+    return laisses;
+}
+
+void Fen_Principale::ColorerNiveaux(const QList<int> &caracteres,
+                                    const std::vector<Degrade::Niveaux> &niveaux)
+{
     ModifierChaqueCaractere(caracteres, [&niveaux](QTextCharFormat &format, int j) {
         const QColor couleur(CalculPseudo::ValeurNiveau(niveaux[j][0]),
                              CalculPseudo::ValeurNiveau(niveaux[j][1]),
                              CalculPseudo::ValeurNiveau(niveaux[j][2]), 255);
         format.setForeground(QBrush(couleur, Qt::SolidPattern));
     });
+}
+
+// What the code would be with the gradient as it is set up, shown on the gradient page only:
+// elsewhere it would cost every keystroke for nothing.
+void Fen_Principale::MettreAJourCout()
+{
+    MessageAjustement->clear();
+    if (Onglets->currentWidget() != PageDegrade)
+        return;
+    const QTextCursor curseur = EditeurPseudo->textCursor();
+    if (!curseur.hasSelection()) {
+        LabelCout->setText(tr("Sélectionnez le texte à colorier pour voir la longueur du code."));
+        return;
+    }
+    const QString texte = EditeurPseudo->toPlainText();
+    const QList<int> caracteres =
+        Graphemes::Frontieres(texte, curseur.selectionStart(), curseur.selectionEnd());
+    const int longueur = Calcul.LongueurAvecNiveaux(
+        texte, caracteres,
+        Degrade::Calculer(Etapes->Couleurs(), PasDegrade->value(), CaracteresLaisses(caracteres)));
+    LabelCout->setText(tr("Le code fera %1 caractères").arg(longueur));
 }
 
 // Takes the selection back to the look of freshly typed text. The width stays the whole

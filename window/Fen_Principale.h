@@ -2,6 +2,7 @@
 #define FEN_PRINCIPALE_H
 
 #include "encoder/CalculPseudo.h"
+#include "encoder/Degrade.h"
 #include "window/CatalogueCaracteres.h"
 
 #include <QColor>
@@ -15,6 +16,7 @@
 #include <functional>
 
 class ChampPseudo;
+class EtapesDegrade;
 class QCheckBox;
 class QComboBox;
 class QFrame_Perso;
@@ -50,6 +52,8 @@ private slots:
     void ReinitialiserTexte();
     void AppliquerItalique();
     void AppliquerGrosseurTexte();
+    void AjusterDegrade();
+    void MettreAJourCout();
 
 private:
     void AssignerCatalogue();
@@ -73,6 +77,8 @@ private:
     void ModifierChaqueCaractere(const QList<int> &caracteres,
                                  const std::function<void(QTextCharFormat &, int)> &modifier);
     void ChoisirPolice(const QFont &police);
+    QList<bool> CaracteresLaisses(const QList<int> &caracteres) const;
+    void ColorerNiveaux(const QList<int> &caracteres, const std::vector<Degrade::Niveaux> &niveaux);
 
     CalculPseudo Calcul;
 
@@ -81,6 +87,7 @@ private:
     QPushButton *BoutonDegrade;
     QPushButton *BoutonReinitialiser;
     QPushButton *BoutonEffet;
+    QPushButton *BoutonAjuster;
 
     QRadioButton *RadioRessemblant;
     QRadioButton *RadioDoubleLettre;
@@ -99,6 +106,7 @@ private:
 
     QSpinBox *PasDegrade;
     QCheckBox *CaseItalique;
+    QCheckBox *CaseEspaces;
     QLCDNumber *Compteur;
     QLabel *Banniere;
 
@@ -110,6 +118,8 @@ private:
     QLabel *LabelCouleurDepart;
     QLabel *LabelCouleurArrivee;
     QLabel *AideDegrade;
+    QLabel *LabelCout;
+    QLabel *MessageAjustement;
     QLabel *AideCouleur;
     QLabel *AideCaracteres;
     QLabel *LabelEspacement;
@@ -118,6 +128,7 @@ private:
     QFrame_Perso *CarreCouleur;
     QFrame_Perso *CarreDepart;
     QFrame_Perso *CarreArrivee;
+    EtapesDegrade *Etapes;
 
     ChampPseudo *EditeurPseudo;
     QTextEdit_Perso *EditeurOmbre;

@@ -1,0 +1,41 @@
+#ifndef ETAPESDEGRADE_H
+#define ETAPESDEGRADE_H
+
+#include <QColor>
+#include <QList>
+#include <QWidget>
+
+class QFrame_Perso;
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+
+// The gradient's colours in a row: the start square, the colours added between, the end
+// square. "+" adds a colour before the end, "−" under an added one removes it.
+class EtapesDegrade : public QWidget
+{
+    Q_OBJECT
+
+public:
+    EtapesDegrade(QLabel *libelleDepart, QFrame_Perso *depart, QLabel *libelleArrivee,
+                  QFrame_Perso *arrivee);
+    ~EtapesDegrade() override;
+
+    // From the start colour to the end colour.
+    QList<QColor> Couleurs() const;
+
+    void Ajouter();
+
+signals:
+    // A colour was picked, added or removed.
+    void Modifiees();
+
+private:
+    QFrame_Perso *Depart;
+    QFrame_Perso *Arrivee;
+    QList<QFrame_Perso *> Intermediaires;
+    QHBoxLayout *Rangee;
+    QPushButton *BoutonAjouter;
+};
+
+#endif

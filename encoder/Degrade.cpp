@@ -169,8 +169,7 @@ Degrade::Ajuster(const QList<QColor> &couleurs, const QList<bool> &espaces,
                 const int niveau =
                     std::clamp(int(std::lround((bas[canal] + haut[canal]) / 2)), 0, 15);
                 couleur[a][b][canal] = niveau;
-                ecart[a][b] =
-                    std::max({ecart[a][b], niveau - bas[canal], haut[canal] - niveau});
+                ecart[a][b] = std::max({ecart[a][b], niveau - bas[canal], haut[canal] - niveau});
             }
         }
     }

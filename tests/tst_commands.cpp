@@ -1,5 +1,6 @@
 #include "BoiteModale.h"
 #include "FenetreTest.h"
+#include "encoder/Degrade.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -9,6 +10,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QtTest>
 
 namespace {
@@ -94,6 +96,8 @@ private slots:
     void refreshCounts();
     void walkStaysOnSelectedPositions_data();
     void walkStaysOnSelectedPositions();
+    void fitToFortyFive_data();
+    void fitToFortyFive();
 };
 
 void TestCommands::defaultValues()
@@ -481,6 +485,81 @@ void TestCommands::walkStaysOnSelectedPositions()
     }
     QCOMPARE(f.editeur->textCursor().selectionStart(), 3);
     QCOMPARE(f.editeur->textCursor().selectionEnd(), 7);
+}
+
+void TestCommands::fitToFortyFive_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<int>("debut");
+    QTest::addColumn<int>("fin");
+    QTest::addColumn<bool>("vert");     // a green stop between red and blue
+    QTest::addColumn<QString>("refus"); // why nothing fits, if nothing does
+    QTest::newRow("10 characters") << "Vivarel 10" << 0 << 10 << true << QString();
+    QTest::newRow("30 characters, codes around")
+        << "ab" + QString(26, u'x') + "yz" << 2 << 28 << false << QString();
+    QTest::newRow("the text alone is too long")
+        << QString(50, u'a') << 0 << 10 << true
+        << "Impossible d'ajuster : le texte seul fait déjà 50 caractères.";
+    QTest::newRow("a single colour overflows")
+        << QString(38, u'a') << 10 << 20 << true
+        << "Impossible d'ajuster : même une seule couleur dépasse 45 caractères.";
+}
+
+// The fitted gradient's code fits, and it strays from the ideal less than any uniform step
+// whose code fits; each step's announced length is the one it gives.
+void TestCommands::fitToFortyFive()
+{
+    QFETCH(QString, texte);
+    QFETCH(int, debut);
+    QFETCH(int, fin);
+    QFETCH(bool, vert);
+    QFETCH(QString, refus);
+    Commandes f;
+    f.Trouver<QTabWidget>("onglets")->setCurrentIndex(2);
+    f.Taper(texte);
+    f.Trouver<QRadioButton>("radioLarge")->click();
+    f.Trouver<QCheckBox>("caseItalique")->setChecked(true);
+    f.Selectionner(texte.size() - 1, texte.size());
+    f.Cliquer("boutonEffet");
+    QList<QColor> couleurs = {QColor(255, 0, 0), QColor(0, 0, 255)};
+    f.ChoisirCouleur("carreDepart", couleurs.first());
+    f.ChoisirCouleur("carreArrivee", couleurs.last());
+    if (vert) {
+        f.Cliquer("boutonAjouterCouleur");
+        f.ChoisirCouleur("carreIntermediaire1", QColor(0, 255, 0));
+        couleurs.insert(1, QColor(0, 255, 0));
+    }
+    f.Selectionner(debut, fin);
+    const QString avant = f.sortie->text();
+    f.Cliquer("boutonAjuster");
+    if (!refus.isEmpty()) {
+        QCOMPARE(f.Trouver<QLabel>("messageAjustement")->text(), refus);
+        QCOMPARE(f.sortie->text(), avant);
+        return;
+    }
+    QVERIFY(f.sortie->text().size() <= CalculPseudo::NombreCases);
+    auto ecart = [&] {
+        std::vector<Degrade::Niveaux> niveaux;
+        for (int p = debut; p < fin; ++p)
+            niveaux.push_back(
+                {f.Couleur(p).red() / 17, f.Couleur(p).green() / 17, f.Couleur(p).blue() / 17});
+        return Degrade::Ecart(niveaux, couleurs, QList<bool>(fin - debut, false));
+    };
+    const double ajuste = ecart();
+    double meilleurUniforme = 1e9;
+    for (int pas = 1; pas <= 20; ++pas) {
+        f.editeur->undo();
+        f.Selectionner(debut, fin);
+        f.Trouver<QSpinBox>("pasDegrade")->setValue(pas);
+        const QString annonce = f.Trouver<QLabel>("labelCout")->text();
+        f.Cliquer("boutonDegrade");
+        QCOMPARE(annonce,
+                 QStringLiteral("Le code fera %1 caractères").arg(f.sortie->text().size()));
+        if (f.sortie->text().size() <= CalculPseudo::NombreCases)
+            meilleurUniforme = std::min(meilleurUniforme, ecart());
+    }
+    // Here uneven change points do better than any uniform step (none fits the 30).
+    QVERIFY2(ajuste < meilleurUniforme, qPrintable(QString::number(meilleurUniforme)));
 }
 
 QTEST_MAIN(TestCommands)

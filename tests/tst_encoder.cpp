@@ -1,4 +1,5 @@
 #include "encoder/CalculPseudo.h"
+#include "encoder/Degrade.h"
 
 #include <QRandomGenerator>
 #include <QTextEdit>
@@ -133,6 +134,8 @@ private slots:
     void captureFollowsClusters();
     void charactersPast45();
     void roundTripAsTheGameReads();
+    void gradientThroughStops_data();
+    void gradientThroughStops();
 };
 
 void TestEncoder::defaultValues()
@@ -433,6 +436,54 @@ void TestEncoder::roundTripAsTheGameReads()
                                      .arg(code)));
         }
     }
+}
+
+void TestEncoder::gradientThroughStops_data()
+{
+    QTest::addColumn<QString>("couleurs"); // levels, "f00 0f0"
+    QTest::addColumn<int>("pas");
+    QTest::addColumn<QString>("texte"); // its spaces are left alone
+    QTest::addColumn<QString>("attendu");
+    const QString rvb = "f00 0f0 00f", six = "000 f00 ff0 0f0 0ff 00f";
+    QTest::newRow("three colours, 2 characters") << rvb << 1 << "xx"
+                                                 << "f00 00f";
+    QTest::newRow("three colours, 7 characters") << rvb << 1 << "xxxxxxx"
+                                                 << "f00 b40 880 0f0 0b4 088 00f";
+    QTest::newRow("three colours, 45 characters, step 22")
+        << rvb << 22 << QString(45, u'x')
+        << (QStringLiteral("f00 ").repeated(22) + QStringLiteral("0f0 ").repeated(22) + "00f");
+    QTest::newRow("six colours, 2 characters") << six << 1 << "xx"
+                                               << "000 00f";
+    QTest::newRow("six colours, 7 characters") << six << 1 << "xxxxxxx"
+                                               << "000 f00 ff0 af0 0f0 0ff 00f";
+    QString gris;
+    for (int niveau : {0, 2, 3, 5, 6, 8, 9, 11, 12, 15, 14, 12, 11, 9,  8,  6,  5, 3, 0, 0, 0, 0, 0,
+                       0, 0, 0, 0, 2, 3, 5, 6,  8,  9,  11, 12, 15, 14, 12, 11, 9, 8, 6, 5, 3, 0})
+        gris += QString(3, QString::number(niveau, 16).at(0)) + u' ';
+    QTest::newRow("six colours, 45 characters")
+        << "000 fff 000 000 fff 000" << 1 << QString(45, u'x') << gris.trimmed();
+    QTest::newRow("spaces leading, repeated, trailing") << "000 fff" << 1 << "  ab  c "
+                                                        << "000 000 000 555 555 555 fff fff";
+}
+
+void TestEncoder::gradientThroughStops()
+{
+    QFETCH(QString, couleurs);
+    QFETCH(int, pas);
+    QFETCH(QString, texte);
+    QFETCH(QString, attendu);
+    QList<QColor> stops;
+    for (const QString &niveaux : couleurs.split(u' '))
+        stops << QColor(17 * niveaux.mid(0, 1).toInt(nullptr, 16),
+                        17 * niveaux.mid(1, 1).toInt(nullptr, 16),
+                        17 * niveaux.mid(2, 1).toInt(nullptr, 16));
+    QList<bool> espaces;
+    for (QChar c : texte)
+        espaces << (c == u' ');
+    QStringList obtenu;
+    for (const Degrade::Niveaux &n : Degrade::Calculer(stops, pas, espaces))
+        obtenu << QString::number(n[0], 16) + QString::number(n[1], 16) + QString::number(n[2], 16);
+    QCOMPARE(obtenu.join(u' '), attendu);
 }
 
 QTEST_MAIN(TestEncoder)

@@ -257,8 +257,9 @@ void TestField::commandsTakeWholeCharacters()
 void TestField::oneUndoStepPerCommand_data()
 {
     QTest::addColumn<QString>("bouton");
-    for (const char *bouton : {"boutonColorier", "boutonDegrade", "boutonReinitialiser",
-                               "boutonEffet", "boutonInserer", "radioLarge", "radioSerre"})
+    for (const char *bouton :
+         {"boutonColorier", "boutonDegrade", "boutonAjuster", "boutonReinitialiser", "boutonEffet",
+          "boutonInserer", "radioLarge", "radioSerre"})
         QTest::newRow(bouton) << bouton;
 }
 

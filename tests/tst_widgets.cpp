@@ -1,8 +1,12 @@
 #include "BoiteModale.h"
+#include "widgets/EtapesDegrade.h"
 #include "widgets/QFrame_Perso.h"
 #include "widgets/QTextEdit_Perso.h"
 
+#include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -55,6 +59,7 @@ private slots:
     void shorterPartnerStopsAtItsMaximum();
     void unpairedEditorScrolls();
     void editorLoadsNothing();
+    void gradientStopsAddAndRemove();
 };
 
 void TestWidgets::defaultValues()
@@ -187,6 +192,26 @@ void TestWidgets::editorLoadsNothing()
     editeur.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editeur));
     QCOMPARE(editeur.toPlainText().size(), 3);
+}
+
+void TestWidgets::gradientStopsAddAndRemove()
+{
+    EtapesDegrade etapes(new QLabel, new QFrame_Perso, new QLabel, new QFrame_Perso);
+    QSignalSpy modifiees(&etapes, &EtapesDegrade::Modifiees);
+    auto *plus = etapes.findChild<QPushButton *>(QStringLiteral("boutonAjouterCouleur"));
+    for (int i = 0; i < 5; ++i)
+        plus->click();
+    QCOMPARE(etapes.Couleurs().size(), 6); // six at most
+    QVERIFY(!plus->isEnabled());
+    QCOMPARE(modifiees.count(), 4);
+    for (QPushButton *bouton : etapes.findChildren<QPushButton *>())
+        if (bouton->text() == QStringLiteral("−")) {
+            bouton->click();
+            break;
+        }
+    QCOMPARE(etapes.Couleurs().size(), 5);
+    QVERIFY(plus->isEnabled());
+    QCOMPARE(modifiees.count(), 5);
 }
 
 QTEST_MAIN(TestWidgets)

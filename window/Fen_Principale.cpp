@@ -537,11 +537,11 @@ void Fen_Principale::AjusterDegrade()
         return;
 
     const QString texte = EditeurPseudo->toPlainText();
-    const auto niveaux = Degrade::Ajuster(
-        Etapes->Couleurs(), CaracteresLaisses(caracteres),
-        [&](const std::vector<Degrade::Niveaux> &essai) {
-            return Calcul.LongueurAvecNiveaux(texte, caracteres, essai);
-        });
+    const auto niveaux =
+        Degrade::Ajuster(Etapes->Couleurs(), CaracteresLaisses(caracteres),
+                         [&](const std::vector<Degrade::Niveaux> &essai) {
+                             return Calcul.LongueurAvecNiveaux(texte, caracteres, essai);
+                         });
     if (!niveaux) {
         const int texteSeul = int(texte.size() + texte.count(u'$'));
         MessageAjustement->setText(

@@ -19,13 +19,22 @@ bool MemeCouleur(const int niveaux[3][CalculPseudo::NombreCases], int a, int b)
            niveaux[2][a] == niveaux[2][b];
 }
 
-bool Italique(int style)
-{
-    return style >= 10;
-}
+// A style code's digits, from the units up: width, italic, bold, capitals.
 int Largeur(int style)
 {
     return style % 10;
+}
+bool Italique(int style)
+{
+    return style / CalculPseudo::StyleItalique % 10;
+}
+bool Gras(int style)
+{
+    return style / CalculPseudo::StyleGras % 10;
+}
+bool Majuscules(int style)
+{
+    return style / CalculPseudo::StyleMajuscules % 10;
 }
 
 const char *CodeLargeur(int largeur)
@@ -38,6 +47,19 @@ const char *CodeLargeur(int largeur)
     default:
         return "$m";
     }
+}
+
+// The toggles from one style to the next, in their fixed order.
+QString Bascules(int style, int precedent)
+{
+    QString codes;
+    if (Italique(style) != Italique(precedent))
+        codes += QLatin1String("$i");
+    if (Gras(style) != Gras(precedent))
+        codes += QLatin1String("$o");
+    if (Majuscules(style) != Majuscules(precedent))
+        codes += QLatin1String("$t");
+    return codes;
 }
 
 } // namespace
@@ -89,7 +111,11 @@ void CalculPseudo::LireCase(int k, const QTextCharFormat &format, const QColor &
     const int etirement = police.stretch();
     Styles[k] = etirement == EtirementNormal ? 0 : etirement == EtirementLarge ? 1 : 2;
     if (police.style() != QFont::StyleNormal)
-        Styles[k] += 10;
+        Styles[k] += StyleItalique;
+    if (police.weight() >= PoidsGras)
+        Styles[k] += StyleGras;
+    if (police.capitalization() == QFont::AllUppercase)
+        Styles[k] += StyleMajuscules;
 }
 
 QString CalculPseudo::GenererCode(QString texte)
@@ -122,8 +148,18 @@ int CalculPseudo::LongueurAvecNiveaux(const QString &texte, const QList<int> &ca
     return int(essai.GenererCode(texte).size());
 }
 
-// The codes put in front of character n: width, then italic, then colour; or "$z" alone when
-// character n goes back to the plain look.
+void CalculPseudo::DefinirCases(const std::vector<std::array<int, 3>> &niveaux,
+                                const std::vector<int> &styles)
+{
+    for (int k = 0; k < NombreCases && k < int(niveaux.size()); ++k) {
+        for (int canal = 0; canal < 3; ++canal)
+            Niveaux[canal][k] = niveaux[k][canal];
+        Styles[k] = styles[k];
+    }
+}
+
+// The codes put in front of character n: width, then italic, bold and capitals, then colour;
+// or "$z" alone when character n goes back to the plain look.
 QString CalculPseudo::Prefixe(int n) const
 {
     const int style = Styles[n];
@@ -133,8 +169,7 @@ QString CalculPseudo::Prefixe(int n) const
     if (n == 0) {
         if (Largeur(style) != 0)
             prefixe += QLatin1String(CodeLargeur(Largeur(style)));
-        if (Italique(style))
-            prefixe += QLatin1String("$i");
+        prefixe += Bascules(style, 0);
     } else {
         const int stylePrecedent = Styles[n - 1];
         const bool precedentPlain = SansCouleur(Niveaux, n - 1) && stylePrecedent == 0;
@@ -145,8 +180,7 @@ QString CalculPseudo::Prefixe(int n) const
         }
         if (Largeur(style) != Largeur(stylePrecedent))
             prefixe += QLatin1String(CodeLargeur(Largeur(style)));
-        if (Italique(style) != Italique(stylePrecedent))
-            prefixe += QLatin1String("$i");
+        prefixe += Bascules(style, stylePrecedent);
         if (MemeCouleur(Niveaux, n, n - 1))
             return prefixe;
         if (SansCouleur(Niveaux, n)) {

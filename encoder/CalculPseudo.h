@@ -2,6 +2,7 @@
 #define CALCULPSEUDO_H
 
 #include <QColor>
+#include <QFont>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -30,6 +31,13 @@ public:
     // None of its channels is a multiple of 17, so no picked or gradient colour can equal it.
     static constexpr QRgb CouleurPseudoParDefaut = qRgb(252, 195, 35);
 
+    // A style code is the width (0 normal, 1 wide, 2 narrow) plus these for each effect.
+    static constexpr int StyleItalique = 10;
+    static constexpr int StyleGras = 100;
+    static constexpr int StyleMajuscules = 1000;
+    // Bold in the editor: clearly heavier than the nickname's own weight (500).
+    static constexpr int PoidsGras = QFont::Bold;
+
     CalculPseudo();
     ~CalculPseudo() override;
 
@@ -40,6 +48,11 @@ public:
     // took the colour levels `niveaux`, one per character; the table stays as it is.
     int LongueurAvecNiveaux(const QString &texte, const QList<int> &caracteres,
                             const std::vector<std::array<int, 3>> &niveaux) const;
+
+    // Fills the table from a nickname read back from a code, one entry per character; what
+    // lies past the table is left out.
+    void DefinirCases(const std::vector<std::array<int, 3>> &niveaux,
+                      const std::vector<int> &styles);
 
     // The game shows 16 levels per channel: level of a channel value 0..255, rounded to nearest.
     static int NiveauCanal(int valeur) { return (valeur + 8) / 17; }

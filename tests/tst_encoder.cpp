@@ -1,4 +1,5 @@
 #include "encoder/CalculPseudo.h"
+#include "encoder/DecodeurPseudo.h"
 #include "encoder/Degrade.h"
 
 #include <QRandomGenerator>
@@ -136,6 +137,9 @@ private slots:
     void roundTripAsTheGameReads();
     void gradientThroughStops_data();
     void gradientThroughStops();
+    void decodesAsTheGame_data();
+    void decodesAsTheGame();
+    void decodeGivesBackEveryCode();
 };
 
 void TestEncoder::defaultValues()
@@ -484,6 +488,98 @@ void TestEncoder::gradientThroughStops()
     for (const Degrade::Niveaux &n : Degrade::Calculer(stops, pas, espaces))
         obtenu << QString::number(n[0], 16) + QString::number(n[1], 16) + QString::number(n[2], 16);
     QCOMPARE(obtenu.join(u' '), attendu);
+}
+
+void TestEncoder::decodesAsTheGame_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QStringList>("attributs"); // "f00/10" per character, as the table holds it
+    QTest::addColumn<QString>("omis");
+    QTest::newRow("upper case") << "$F00Re$I$0F0x"
+                                << "Rex" << QStringList{"f00/0", "f00/0", "0f0/10"} << "";
+    QTest::newRow("short colours padded") << "$fX$0fY"
+                                          << "XY" << QStringList{"f00/0", "0f0/0"} << "";
+    QTest::newRow("cut short by the end") << "ab$f"
+                                          << "ab" << QStringList{"-/0", "-/0"} << "";
+    QTest::newRow("dollar at the end, doubled, unknown")
+        << "a$$b$x$"
+        << "a$b" << QStringList{"-/0", "-/0", "-/0"} << "";
+    QTest::newRow("widths, bold, capitals")
+        << "$wa$nb$o$tc$md"
+        << "abcd" << QStringList{"-/1", "-/2", "-/1102", "-/1100"} << "";
+    QTest::newRow("scope restores") << "$<$f00$ia$>b"
+                                    << "ab" << QStringList{"f00/10", "-/0"} << "";
+    QTest::newRow("$g and $z inside a scope")
+        << "$00f$<$f00$ia$gb$zc$>d"
+        << "abcd" << QStringList{"f00/10", "00f/10", "00f/0", "00f/0"} << "";
+    QTest::newRow("$> without $<") << "$i$>a"
+                                   << "a" << QStringList{"-/10"} << "";
+    QTest::newRow("links keep their text")
+        << "$l[http://x]go$l!$hup$z"
+        << "go!up" << QStringList(5, "-/0") << "lien:http://x lien:";
+    QTest::newRow("unclosed target") << "a$p[b$f00c"
+                                     << "a" << QStringList{"-/0"} << "lien:b$f00c";
+    QTest::newRow("shadow") << "$sa$sb"
+                            << "ab" << QStringList{"-/0", "-/0"} << "ombre";
+    QTest::newRow("a dollar alone") << "$"
+                                    << "" << QStringList() << "";
+    QTest::newRow("a thousand unclosed scopes and brackets")
+        << QStringLiteral("$<").repeated(1000) + "$l" + QString(1000, u'[') << "" << QStringList()
+        << "lien:" + QString(999, u'[');
+}
+
+void TestEncoder::decodesAsTheGame()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, texte);
+    QFETCH(QStringList, attributs);
+    QFETCH(QString, omis);
+    const DecodeurPseudo::Lecture lecture = DecodeurPseudo::Lire(code);
+    QCOMPARE(lecture.texte, texte);
+    QStringList lus;
+    for (size_t i = 0; i < lecture.niveaux.size(); ++i) {
+        const auto &n = lecture.niveaux[i];
+        lus << (n[0] < 0 ? QStringLiteral("-")
+                         : QString::number(n[0], 16) + QString::number(n[1], 16) +
+                               QString::number(n[2], 16)) +
+                   u'/' + QString::number(lecture.styles[i]);
+    }
+    QCOMPARE(lus, attributs);
+    QStringList omissions;
+    for (const DecodeurPseudo::Omission &o : lecture.omis)
+        omissions << (o.genre == DecodeurPseudo::Omission::Ombre ? QStringLiteral("ombre")
+                                                                 : "lien:" + o.cible);
+    QCOMPARE(omissions.join(u' '), omis);
+}
+
+// Every code Vivarel writes, read back and written again, is the same code.
+void TestEncoder::decodeGivesBackEveryCode()
+{
+    QRandomGenerator hasard(45);
+    for (int essai = 0; essai < 3000; ++essai) {
+        const int longueur = hasard.bounded(60);
+        QString texte;
+        std::vector<std::array<int, 3>> niveaux;
+        std::vector<int> styles;
+        for (int i = 0; i < longueur; ++i) {
+            texte += QChar(u"ab$0f Zé"[hasard.bounded(8)]);
+            const bool couleur = hasard.bounded(3);
+            niveaux.push_back({couleur ? int(hasard.bounded(16)) : -1,
+                               couleur ? int(hasard.bounded(16)) : -1,
+                               couleur ? int(hasard.bounded(16)) : -1});
+            styles.push_back(int(hasard.bounded(3)) + 10 * int(hasard.bounded(2)) +
+                             100 * int(hasard.bounded(2)) + 1000 * int(hasard.bounded(2)));
+        }
+        CalculPseudo ecrit;
+        ecrit.DefinirCases(niveaux, styles);
+        const QString code = ecrit.GenererCode(texte);
+        const DecodeurPseudo::Lecture lecture = DecodeurPseudo::Lire(code);
+        QCOMPARE(lecture.texte, texte);
+        CalculPseudo reecrit;
+        reecrit.DefinirCases(lecture.niveaux, lecture.styles);
+        QCOMPARE(reecrit.GenererCode(lecture.texte), code);
+    }
 }
 
 QTEST_MAIN(TestEncoder)

@@ -96,6 +96,8 @@ private slots:
     void refreshCounts();
     void walkStaysOnSelectedPositions_data();
     void walkStaysOnSelectedPositions();
+    void effects_data();
+    void effects();
     void fitToFortyFive_data();
     void fitToFortyFive();
 };
@@ -485,6 +487,35 @@ void TestCommands::walkStaysOnSelectedPositions()
     }
     QCOMPARE(f.editeur->textCursor().selectionStart(), 3);
     QCOMPARE(f.editeur->textCursor().selectionEnd(), 7);
+}
+
+void TestCommands::effects_data()
+{
+    QTest::addColumn<QStringList>("cases");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("bold") << QStringList{"caseGras"} << "a$obcd$ze";
+    QTest::newRow("capitals") << QStringList{"caseMajuscules"} << "a$tbcd$ze";
+    QTest::newRow("all three") << QStringList{"caseItalique", "caseGras", "caseMajuscules"}
+                               << "a$i$o$tbcd$ze";
+}
+
+// Bold shows clearly heavier than the nickname, capitals as capitals; a reset takes both off.
+void TestCommands::effects()
+{
+    QFETCH(QStringList, cases);
+    QFETCH(QString, code);
+    Commandes f;
+    f.Taper(QStringLiteral("abcde"));
+    for (const QString &nom : cases)
+        f.Trouver<QCheckBox>(qPrintable(nom))->setChecked(true);
+    f.Selectionner(1, 4);
+    f.Cliquer("boutonEffet");
+    QCOMPARE(f.sortie->text(), code);
+    QCOMPARE(f.Format(2).fontWeight() > f.editeur->font().weight(), cases.contains("caseGras"));
+    QCOMPARE(f.Format(2).fontCapitalization() == QFont::AllUppercase,
+             cases.contains("caseMajuscules"));
+    f.Cliquer("boutonReinitialiser");
+    QCOMPARE(f.sortie->text(), QStringLiteral("abcde"));
 }
 
 void TestCommands::fitToFortyFive_data()

@@ -172,11 +172,13 @@ void TestField::pastesAreCleaned_data()
            "</table><p>x<br>y</p><hr><p>z</p>"
         << nul << "ab c d e f x y z";
     QTest::newRow("fonts, underline, background, link dropped")
-        << "<span style=\"font-family:'Courier New'; font-size:30pt; font-weight:700; "
+        << "<span style=\"font-family:'Courier New'; font-size:30pt; font-stretch:150%; "
            "text-decoration:underline; background:#ff0\"><a href=\"x\">ab</a></span>"
         << nul << "ab";
-    QTest::newRow("colour and italic kept, no colour takes the cursor's")
-        << "<span style=\"color:#ff0000\"><i>a</i>b</span>c" << nul << "$i$f00a$ib$zc";
+    QTest::newRow("colour, italic, bold and capitals kept, no colour takes the cursor's")
+        << "<span style=\"color:#ff0000\"><i>a</i><b>b</b></span>"
+           "<span style=\"text-transform:uppercase\">c</span>d"
+        << nul << "$i$f00a$i$ob$o$t$gc$zd";
     QTest::newRow("translucent colour made opaque")
         << "<span style=\"color:rgba(0,0,255,40%)\">a</span>" << nul << "$00fa";
     QTest::newRow("black into an empty field is plain")

@@ -63,8 +63,8 @@ bool EstARetirer(char16_t c)
 }
 
 // Keeps what the game shows of a pasted format: an opaque colour (a translucent one is
-// taken as opaque, an invisible one as none, a link's own colour as none), italic, and a
-// width the capture reads.
+// taken as opaque, an invisible one as none, a link's own colour as none), italic, bold,
+// capitals, and a width the capture reads.
 QTextCharFormat Garder(const QTextCharFormat &source)
 {
     QTextCharFormat format;
@@ -79,6 +79,10 @@ QTextCharFormat Garder(const QTextCharFormat &source)
     }
     if (source.hasProperty(QTextFormat::FontItalic))
         format.setFontItalic(source.fontItalic());
+    if (source.hasProperty(QTextFormat::FontWeight) && source.fontWeight() >= QFont::DemiBold)
+        format.setFontWeight(CalculPseudo::PoidsGras);
+    if (source.fontCapitalization() == QFont::AllUppercase)
+        format.setFontCapitalization(QFont::AllUppercase);
     const int etirement = source.fontStretch();
     if (source.hasProperty(QTextFormat::FontStretch) &&
         (etirement == CalculPseudo::EtirementNormal || etirement == CalculPseudo::EtirementLarge ||

@@ -145,6 +145,8 @@ void Fen_Principale::CreerWidgets()
 
     PasDegrade = Nouveau<QSpinBox>("pasDegrade");
     CaseItalique = Nouveau<QCheckBox>("caseItalique", tr("Texte en italique"));
+    CaseGras = Nouveau<QCheckBox>("caseGras", tr("Texte en gras"));
+    CaseMajuscules = Nouveau<QCheckBox>("caseMajuscules", tr("Texte en majuscules"));
     CaseEspaces = Nouveau<QCheckBox>("caseEspaces", tr("Ignorer les espaces"));
     Compteur = Nouveau<QLCDNumber>("compteur", 2u);
     Banniere = Nouveau<QLabel>("banniere");
@@ -321,14 +323,16 @@ void Fen_Principale::ConstruirePageDegrade()
 void Fen_Principale::ConstruirePageEffet()
 {
     PageEffet->setLayout(GrilleEffet);
-    GrilleEffet->addLayout(ColonneEspacement, 0, 0, 2, 1);
+    GrilleEffet->addLayout(ColonneEspacement, 0, 0, 4, 1);
     ColonneEspacement->addWidget(LabelEspacement, 0, Qt::AlignBottom);
     ColonneEspacement->addWidget(RadioNormal);
     ColonneEspacement->addWidget(RadioSerre);
     ColonneEspacement->addWidget(RadioLarge);
     ColonneEspacement->addWidget(AideEspacement);
-    GrilleEffet->addWidget(CaseItalique, 0, 1, 1, 1, Qt::AlignCenter | Qt::AlignBottom);
-    GrilleEffet->addWidget(BoutonEffet, 1, 1, 1, 1, Qt::AlignCenter | Qt::AlignTop);
+    GrilleEffet->addWidget(CaseItalique, 0, 1, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
+    GrilleEffet->addWidget(CaseGras, 1, 1, 1, 1, Qt::AlignLeft);
+    GrilleEffet->addWidget(CaseMajuscules, 2, 1, 1, 1, Qt::AlignLeft);
+    GrilleEffet->addWidget(BoutonEffet, 3, 1, 1, 1, Qt::AlignCenter | Qt::AlignTop);
 }
 
 void Fen_Principale::RemplirListes()
@@ -613,6 +617,7 @@ void Fen_Principale::ReinitialiserTexte()
         format.setFont(PoliceNormale);
         format.clearProperty(QTextFormat::FontStretch);
         format.setFontItalic(false);
+        format.setFontCapitalization(QFont::MixedCase);
     });
 }
 
@@ -625,9 +630,17 @@ void Fen_Principale::AppliquerItalique()
             caracteres))
         return;
 
+    // Each box sets its effect or takes it off; bold is clearly heavier than the nickname's
+    // own weight, which the reset writes back.
     const bool italique = CaseItalique->isChecked();
-    ModifierChaqueCaractere(
-        caracteres, [italique](QTextCharFormat &format, int) { format.setFontItalic(italique); });
+    const bool gras = CaseGras->isChecked();
+    const bool majuscules = CaseMajuscules->isChecked();
+    const int poidsNormal = PoliceNormale.weight();
+    ModifierChaqueCaractere(caracteres, [=](QTextCharFormat &format, int) {
+        format.setFontItalic(italique);
+        format.setFontWeight(gras ? CalculPseudo::PoidsGras : poidsNormal);
+        format.setFontCapitalization(majuscules ? QFont::AllUppercase : QFont::MixedCase);
+    });
 }
 
 // The spacing is the editors' widget font, which every character takes its stretch from. It is

@@ -106,6 +106,8 @@ private:
 
     QSpinBox *PasDegrade;
     QCheckBox *CaseItalique;
+    QCheckBox *CaseGras;
+    QCheckBox *CaseMajuscules;
     QCheckBox *CaseEspaces;
     QLCDNumber *Compteur;
     QLabel *Banniere;

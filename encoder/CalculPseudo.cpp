@@ -148,6 +148,27 @@ int CalculPseudo::LongueurAvecNiveaux(const QString &texte, const QList<int> &ca
     return int(essai.GenererCode(texte).size());
 }
 
+QTextCharFormat CalculPseudo::FormatPour(const std::array<int, 3> &niveaux, int style,
+                                        const QColor &sansCouleur, bool largeur)
+{
+    QTextCharFormat format;
+    format.setForeground(QBrush(niveaux[0] < 0 ? sansCouleur
+                                               : QColor(ValeurNiveau(niveaux[0]),
+                                                        ValeurNiveau(niveaux[1]),
+                                                        ValeurNiveau(niveaux[2])),
+                                Qt::SolidPattern));
+    if (largeur)
+        format.setFontStretch(Largeur(style) == 1   ? EtirementLarge
+                              : Largeur(style) == 2 ? EtirementSerre
+                                                    : EtirementNormal);
+    format.setFontItalic(Italique(style));
+    if (Gras(style))
+        format.setFontWeight(PoidsGras);
+    if (Majuscules(style))
+        format.setFontCapitalization(QFont::AllUppercase);
+    return format;
+}
+
 void CalculPseudo::DefinirCases(const std::vector<std::array<int, 3>> &niveaux,
                                 const std::vector<int> &styles)
 {

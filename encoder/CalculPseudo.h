@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QTextCharFormat>
 #include <QTextCursor>
 
 #include <array>
@@ -48,6 +49,12 @@ public:
     // took the colour levels `niveaux`, one per character; the table stays as it is.
     int LongueurAvecNiveaux(const QString &texte, const QList<int> &caracteres,
                             const std::vector<std::array<int, 3>> &niveaux) const;
+
+    // The character format that the capture reads back as these levels and this style: no
+    // colour is drawn in `sansCouleur`; the width only when `largeur` is set, as it is
+    // otherwise the whole nickname's.
+    static QTextCharFormat FormatPour(const std::array<int, 3> &niveaux, int style,
+                                      const QColor &sansCouleur, bool largeur);
 
     // Fills the table from a nickname read back from a code, one entry per character; what
     // lies past the table is left out.

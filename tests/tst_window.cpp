@@ -69,9 +69,9 @@ void TestWindow::defaultValues()
     QCOMPARE(f.compteur->digitCount(), 2);
     QCOMPARE(f.labelCompteur->text(), QStringLiteral("Nombre de caractères actuels:"));
     QVERIFY(f.editeur->toPlainText().isEmpty());
-    // The height is a minimum: the window grows to give the gradient page all it needs.
-    QCOMPARE(f.fenetre.minimumHeight(), 460);
+    // The window grows to give the gradient page all it needs.
     f.fenetre.show();
+    QVERIFY(f.fenetre.minimumHeight() >= 460);
     auto *degrade = f.Trouver<QWidget>("pageDegrade");
     f.Trouver<QTabWidget>("onglets")->setCurrentWidget(degrade);
     QVERIFY(degrade->height() >= degrade->minimumSizeHint().height());

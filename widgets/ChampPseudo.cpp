@@ -1,7 +1,6 @@
 #include "widgets/ChampPseudo.h"
 
 #include "encoder/CalculPseudo.h"
-#include "widgets/FiltreCollage.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -66,9 +65,7 @@ bool ChampPseudo::canInsertFromMimeData(const QMimeData *source) const
     return source && (source->hasText() || source->hasHtml());
 }
 
-// Ctrl+V, the middle button, drops and the context menu all come here. A paste into an empty
-// field that is black throughout (text copied from a page usually is) takes the default
-// colour, as typed text would.
+// Ctrl+V, the middle button, drops and the context menu all come here.
 void ChampPseudo::insertFromMimeData(const QMimeData *source)
 {
     if (isReadOnly() || !source)
@@ -76,12 +73,31 @@ void ChampPseudo::insertFromMimeData(const QMimeData *source)
     const QList<FiltreCollage::Morceau> morceaux = FiltreCollage::Lire(*source);
     if (morceaux.isEmpty())
         return;
-
     QTextCursor curseur = textCursor();
+    Inserer(curseur, morceaux, true);
+    QString texte;
+    for (const FiltreCollage::Morceau &morceau : morceaux)
+        texte += morceau.texte;
+    emit TexteColle(texte);
+}
+
+void ChampPseudo::RemplacerTout(const QList<FiltreCollage::Morceau> &morceaux)
+{
+    QTextCursor curseur(document());
+    curseur.select(QTextCursor::Document);
+    Inserer(curseur, FiltreCollage::Nettoyer(morceaux), false);
+}
+
+// Each run over the format typed text would take there, in one edit. A paste into an empty
+// field that is black throughout (text copied from a page usually is) takes the default
+// colour, as typed text would, when `noirSansCouleur`.
+void ChampPseudo::Inserer(QTextCursor &curseur, const QList<FiltreCollage::Morceau> &morceaux,
+                          bool noirSansCouleur)
+{
     curseur.beginEditBlock();
     curseur.removeSelectedText();
     const QTextCharFormat saisie = FormatDeSaisie(curseur);
-    bool noir = document()->isEmpty();
+    bool noir = noirSansCouleur && document()->isEmpty();
     for (const FiltreCollage::Morceau &morceau : morceaux)
         noir = noir && (!morceau.format.hasProperty(QTextFormat::ForegroundBrush) ||
                         morceau.format.foreground().color() == QColor(Qt::black));

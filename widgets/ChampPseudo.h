@@ -1,6 +1,7 @@
 #ifndef CHAMPPSEUDO_H
 #define CHAMPPSEUDO_H
 
+#include "widgets/FiltreCollage.h"
 #include "widgets/QTextEdit_Perso.h"
 
 // The nickname field: one line that Enter never breaks and Tab leaves, into which every paste
@@ -9,12 +10,21 @@
 // that undoing the typing never leaves black text behind.
 class ChampPseudo : public QTextEdit_Perso
 {
+    Q_OBJECT
+
 public:
     ChampPseudo();
     ~ChampPseudo() override;
 
     // Puts `texte` at the cursor, in place of the selection, as one edit.
     void InsererTexte(const QString &texte);
+
+    // Puts `morceaux`, cleaned as a paste is, in place of the whole nickname, as one edit.
+    void RemplacerTout(const QList<FiltreCollage::Morceau> &morceaux);
+
+signals:
+    // A paste or a drop brought this text in.
+    void TexteColle(const QString &texte);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -25,6 +35,8 @@ protected:
 private:
     QTextCharFormat FormatDeSaisie(const QTextCursor &curseur) const;
     void PreparerSaisie();
+    void Inserer(QTextCursor &curseur, const QList<FiltreCollage::Morceau> &morceaux,
+                 bool noirSansCouleur);
 };
 
 #endif

@@ -100,9 +100,23 @@ QList<FiltreCollage::Morceau> FiltreCollage::Lire(const QMimeData &donnees)
         LireHtml(donnees.html(), brut);
     else
         brut.Ajouter(donnees.text(), -1);
-    Nettoyer(brut);
-    UnifierGraphemes(brut);
+    return Terminer(brut);
+}
 
+QList<FiltreCollage::Morceau> FiltreCollage::Nettoyer(const QList<Morceau> &morceaux)
+{
+    Brut brut;
+    for (const Morceau &morceau : morceaux) {
+        brut.formats.append(morceau.format);
+        brut.Ajouter(morceau.texte, int(brut.formats.size()) - 1);
+    }
+    return Terminer(brut);
+}
+
+QList<FiltreCollage::Morceau> FiltreCollage::Terminer(Brut &brut)
+{
+    NettoyerBrut(brut);
+    UnifierGraphemes(brut);
     QList<Morceau> morceaux;
     for (int debut = 0, fin = 0; debut < brut.texte.size(); debut = fin) {
         const int format = brut.formatDe[debut];
@@ -135,7 +149,7 @@ void FiltreCollage::LireHtml(const QString &html, Brut &brut)
 
 // Every break and tab becomes one space (a CR LF pair is one break); controls, object
 // replacement characters and unpaired surrogates go.
-void FiltreCollage::Nettoyer(Brut &brut)
+void FiltreCollage::NettoyerBrut(Brut &brut)
 {
     QString texte;
     QList<int> formatDe;

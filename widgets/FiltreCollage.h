@@ -22,10 +22,15 @@ public:
 
     static QList<Morceau> Lire(const QMimeData &donnees);
 
+    // The same cleaning for runs that come from elsewhere (a code read back): the text on one
+    // line, without controls, each visible character in one format.
+    static QList<Morceau> Nettoyer(const QList<Morceau> &morceaux);
+
 private:
     struct Brut;
     static void LireHtml(const QString &html, Brut &brut);
-    static void Nettoyer(Brut &brut);
+    static QList<Morceau> Terminer(Brut &brut);
+    static void NettoyerBrut(Brut &brut);
     static void UnifierGraphemes(Brut &brut);
 };
 

@@ -1,10 +1,12 @@
 #include "window/Fen_Principale.h"
 
+#include "encoder/DecodeurPseudo.h"
 #include "encoder/Graphemes.h"
 #include "widgets/ChampPseudo.h"
 #include "widgets/EtapeAnnulation.h"
 #include "widgets/EtapesDegrade.h"
 #include "widgets/QFrame_Perso.h"
+#include "widgets/SortieCode.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -160,6 +162,7 @@ void Fen_Principale::CreerWidgets()
                                     LabelCouleurArrivee, CarreArrivee);
     CreerEditeurs();
     LigneSortie = Nouveau<QLineEdit>("ligneSortie");
+    Sortie = Nouveau<SortieCode>("sortieCode");
     CreerConteneurs();
 }
 
@@ -198,6 +201,7 @@ void Fen_Principale::CreerTextes()
             tr("de cette page web.") + QStringLiteral("</a>"));
     AideCaracteres->setOpenExternalLinks(true);
     LabelCout = Nouveau<QLabel>("labelCout");
+    LabelCout->setWordWrap(true);
     MessageAjustement = Nouveau<QLabel>("messageAjustement");
     MessageAjustement->setWordWrap(true);
     LabelEspacement = Nouveau<QLabel>("labelEspacement", tr("Espacement des caractères:"));
@@ -271,9 +275,10 @@ void Fen_Principale::ConstruireCadre()
 
     RangeeSortie->addWidget(LabelSortie);
     RangeeSortie->addWidget(LigneSortie);
-    RangeeSortie->addWidget(LabelLimite);
     DispositionFenetre->addLayout(RangeeSortie);
+    DispositionFenetre->addWidget(Sortie);
 
+    RangeeCompteur->addWidget(LabelLimite);
     RangeeCompteur->addWidget(LabelCompteur, 0, Qt::AlignRight);
     RangeeCompteur->addWidget(Compteur, 0, Qt::AlignLeft);
     DispositionFenetre->addLayout(RangeeCompteur);
@@ -346,16 +351,20 @@ void Fen_Principale::RemplirListes()
 
 void Fen_Principale::ReglerTailles()
 {
-    // The window's height is the least it has; the gradient page, with its added colours, its
-    // option and the fitting, needs more.
-    setMinimumHeight(460);
+    // The window is never smaller than what it holds: the gradient page, the preview and the
+    // import offer need more than the 460 pixels it once had.
+    DispositionFenetre->setSizeConstraint(QLayout::SetMinimumSize);
     EditeurOmbre->setFixedWidth(501);
     EditeurOmbre->setFixedHeight(
         qMax(32, EditeurOmbre->HauteurUneLigne({PoliceNormale, PoliceLarge, PoliceSerree})));
     EditeurPseudo->move(-1, -1);
     EditeurPseudo->setFixedWidth(EditeurOmbre->width());
     EditeurPseudo->setFixedHeight(EditeurOmbre->height());
-    LigneSortie->setMinimumWidth(275);
+    // A whole 45-character code in sight.
+    const QString codeType = QStringLiteral("$0123456789abcdefgimnotwz");
+    LigneSortie->setMinimumWidth(LigneSortie->fontMetrics().horizontalAdvance(codeType) *
+                                     CalculPseudo::NombreCases / int(codeType.size()) +
+                                 4 * LigneSortie->fontMetrics().averageCharWidth());
     Banniere->setAlignment(Qt::AlignHCenter);
     for (QFrame_Perso *carre : {CarreCouleur, CarreDepart, CarreArrivee})
         carre->setFixedSize(80, 80);
@@ -387,6 +396,8 @@ void Fen_Principale::Connecter()
     connect(RadioSerre, &QRadioButton::clicked, this, &Fen_Principale::AppliquerGrosseurTexte);
     connect(RadioNormal, &QRadioButton::clicked, this, &Fen_Principale::AppliquerGrosseurTexte);
     connect(BoutonAjuster, &QPushButton::clicked, this, &Fen_Principale::AjusterDegrade);
+    connect(EditeurPseudo, &ChampPseudo::TexteColle, Sortie, &SortieCode::ProposerImport);
+    connect(Sortie, &SortieCode::ImportDemande, this, &Fen_Principale::ImporterCode);
     connect(Etapes, &EtapesDegrade::Modifiees, this, &Fen_Principale::MettreAJourCout);
     connect(PasDegrade, &QSpinBox::valueChanged, this, &Fen_Principale::MettreAJourCout);
     connect(CaseEspaces, &QCheckBox::toggled, this, &Fen_Principale::MettreAJourCout);
@@ -412,6 +423,7 @@ void Fen_Principale::MettreAJourPseudoOut()
     if (LigneSortie->text() != code)
         LigneSortie->setText(code);
     AfficherLongueur(code.size());
+    Sortie->Afficher(code);
     MettreAJourCout();
 }
 
@@ -589,7 +601,7 @@ void Fen_Principale::MettreAJourCout()
         return;
     const QTextCursor curseur = EditeurPseudo->textCursor();
     if (!curseur.hasSelection()) {
-        LabelCout->setText(tr("Sélectionnez le texte à colorier pour voir la longueur du code."));
+        LabelCout->setText(tr("Sélectionnez du texte pour voir la longueur du code."));
         return;
     }
     const QString texte = EditeurPseudo->toPlainText();
@@ -647,15 +659,48 @@ void Fen_Principale::AppliquerItalique()
 // no edit of the document, so it goes on the undo stack as a step of its own.
 void Fen_Principale::AppliquerGrosseurTexte()
 {
-    const QFont police = RadioLarge->isChecked()   ? PoliceLarge
-                         : RadioSerre->isChecked() ? PoliceSerree
-                                                   : PoliceNormale;
+    ChangerEspacement(RadioLarge->isChecked()   ? PoliceLarge
+                      : RadioSerre->isChecked() ? PoliceSerree
+                                                : PoliceNormale);
+}
+
+void Fen_Principale::ChangerEspacement(const QFont &police)
+{
     const QFont ancienne = EditeurPseudo->font();
     ChoisirPolice(police);
     if (ancienne != police)
         EditeurPseudo->document()->appendUndoItem(
             new EtapeAnnulation([this, ancienne] { ChoisirPolice(ancienne); },
                                 [this, police] { ChoisirPolice(police); }));
+}
+
+// Replaces the nickname with the one `code` gives, spacing included, as one undo step, and
+// says what it had to leave out. The first character's width becomes the whole nickname's;
+// only characters of another width carry their own.
+void Fen_Principale::ImporterCode(const QString &code)
+{
+    const DecodeurPseudo::Lecture lecture = DecodeurPseudo::Lire(code);
+    const int largeur = lecture.styles.empty() ? 0 : lecture.styles.front() % 10;
+    QList<FiltreCollage::Morceau> morceaux;
+    for (int i = 0; i < lecture.texte.size(); ++i)
+        morceaux.append({lecture.texte.mid(i, 1),
+                         CalculPseudo::FormatPour(lecture.niveaux[i], lecture.styles[i],
+                                                  CouleurParDefaut,
+                                                  lecture.styles[i] % 10 != largeur)});
+    QTextCursor bloc(EditeurPseudo->document());
+    bloc.beginEditBlock();
+    ChangerEspacement(largeur == 1 ? PoliceLarge : largeur == 2 ? PoliceSerree : PoliceNormale);
+    EditeurPseudo->RemplacerTout(morceaux);
+    bloc.endEditBlock();
+
+    QStringList omis;
+    for (const DecodeurPseudo::Omission &omission : lecture.omis)
+        omis << (omission.genre == DecodeurPseudo::Omission::Ombre
+                     ? tr("l'ombre ($s), que Vivarel ne sait pas écrire")
+                     : tr("un lien « %1 », dont le texte est gardé").arg(omission.cible));
+    Sortie->Informer(omis.isEmpty() ? tr("Code importé.")
+                                    : tr("Code importé. Laissé de côté : %1.")
+                                          .arg(omis.join(QStringLiteral(", "))));
 }
 
 // A font change is no document edit, so the refresh is called here.

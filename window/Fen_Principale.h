@@ -17,6 +17,7 @@
 
 class ChampPseudo;
 class EtapesDegrade;
+class SortieCode;
 class QCheckBox;
 class QComboBox;
 class QFrame_Perso;
@@ -54,6 +55,7 @@ private slots:
     void AppliquerGrosseurTexte();
     void AjusterDegrade();
     void MettreAJourCout();
+    void ImporterCode(const QString &code);
 
 private:
     void AssignerCatalogue();
@@ -77,6 +79,7 @@ private:
     void ModifierChaqueCaractere(const QList<int> &caracteres,
                                  const std::function<void(QTextCharFormat &, int)> &modifier);
     void ChoisirPolice(const QFont &police);
+    void ChangerEspacement(const QFont &police);
     QList<bool> CaracteresLaisses(const QList<int> &caracteres) const;
     void ColorerNiveaux(const QList<int> &caracteres, const std::vector<Degrade::Niveaux> &niveaux);
 
@@ -135,6 +138,7 @@ private:
     ChampPseudo *EditeurPseudo;
     QTextEdit_Perso *EditeurOmbre;
     QLineEdit *LigneSortie;
+    SortieCode *Sortie;
 
     QTabWidget *Onglets;
     QWidget *PageCaracteres;

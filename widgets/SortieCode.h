@@ -1,0 +1,43 @@
+#ifndef SORTIECODE_H
+#define SORTIECODE_H
+
+#include <QString>
+#include <QWidget>
+
+class ApercuJeu;
+class QLabel;
+class QPushButton;
+
+// Everything around the code to copy: "Copier", "Importer un code…", a short message, the
+// preview of what the game keeps, and the offer to import a code just pasted as text.
+class SortieCode : public QWidget
+{
+    Q_OBJECT
+
+public:
+    SortieCode();
+    ~SortieCode() override;
+
+    // The code the window now shows; an offer to import goes away with the edit that changed it.
+    void Afficher(const QString &code);
+    // Offers to import `texte` when it holds codes, without blocking anything.
+    void ProposerImport(const QString &texte);
+    void Informer(const QString &message);
+
+    void Copier();
+    void DemanderCode();
+
+signals:
+    void ImportDemande(const QString &code);
+
+private:
+    QString Code;
+    QString CodePropose;
+    QPushButton *BoutonCopier;
+    QPushButton *BoutonImporter;
+    QLabel *Message;
+    ApercuJeu *Apercu;
+    QWidget *Offre;
+};
+
+#endif

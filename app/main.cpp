@@ -1,9 +1,11 @@
 #include "app/Demarrage.h"
+#include "app/Reglages.h"
 #include "window/Fen_Principale.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLocale>
+#include <QSettings>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -18,6 +20,11 @@ int main(int argc, char *argv[])
     Fen_Principale fenetre;
     fenetre.setWindowTitle(QStringLiteral("Trackmania Vivarel"));
     fenetre.setWindowIcon(QIcon(QStringLiteral(":/GUI/IMG/IconeVVRL.png")));
+    QSettings reglages(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vivarel"),
+                       QStringLiteral("Vivarel"));
+    Reglages::Restaurer(fenetre, reglages);
     fenetre.show();
-    return application.exec();
+    const int retour = application.exec();
+    Reglages::Enregistrer(fenetre, reglages);
+    return retour;
 }

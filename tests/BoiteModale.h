@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -11,11 +12,12 @@
 class BoiteModale : public QObject
 {
 public:
-    // A colour dialog gets `choix` and is accepted, or is cancelled when `choix` is invalid.
-    void Attendre(const QColor &choix = QColor())
+    // A colour dialog gets `choix` and is accepted, or is cancelled when `choix` is invalid;
+    // a text dialog likewise gets `saisie`, or is cancelled when it is null.
+    void Attendre(const QColor &choix = QColor(), const QString &saisie = QString())
     {
         vue = false;
-        QTimer::singleShot(0, this, [this, choix] { Repondre(choix); });
+        QTimer::singleShot(0, this, [this, choix, saisie] { Repondre(choix, saisie); });
     }
 
     bool vue = false;
@@ -24,7 +26,7 @@ public:
     QColor couleurInitiale;
 
 private:
-    void Repondre(const QColor &choix)
+    void Repondre(const QColor &choix, const QString &saisie)
     {
         QWidget *boite = QApplication::activeModalWidget();
         if (!boite)
@@ -42,6 +44,10 @@ private:
             } else {
                 dialogue->reject();
             }
+        } else if (auto *dialogue = qobject_cast<QInputDialog *>(boite)) {
+            texte = dialogue->labelText();
+            dialogue->setTextValue(saisie);
+            saisie.isNull() ? dialogue->reject() : dialogue->accept();
         } else {
             boite->close();
         }

@@ -1,9 +1,18 @@
 #include "app/Demarrage.h"
+#include "app/Reglages.h"
+#include "widgets/EtapesDegrade.h"
+#include "widgets/QFrame_Perso.h"
 #include "window/Fen_Principale.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTranslator>
 #include <QtTest>
 
@@ -64,6 +73,7 @@ private slots:
     void catalogueFoundByLocale_data();
     void catalogueFoundByLocale();
     void externalResourcesMountAtRoot();
+    void settingsComeBack();
 };
 
 void TestStartup::defaultValues()
@@ -116,6 +126,41 @@ void TestStartup::externalResourcesMountAtRoot()
     depart.Legende(QStringLiteral("fr_FR"));
     QVERIFY(QFile::exists(QStringLiteral(":/test/bonjour.txt")));
     QVERIFY(QFile::exists(QStringLiteral(":/GUI/IMG/IconeVVRL.png")));
+}
+
+// Saved in a file of the test's own, never the player's settings.
+void TestStartup::settingsComeBack()
+{
+    QTemporaryDir dossier;
+    QSettings reglages(dossier.filePath(QStringLiteral("vivarel.ini")), QSettings::IniFormat);
+    const QList<QColor> degrade = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255)};
+    QString code;
+    {
+        Fen_Principale fenetre;
+        fenetre.findChild<QRadioButton *>(QStringLiteral("radioSerre"))->click();
+        fenetre.ImporterCode(QStringLiteral("$n$f00Bob$o$$"));
+        fenetre.findChild<QFrame_Perso *>(QStringLiteral("carreCouleur"))
+            ->DefinirCouleur(QColor(0, 255, 255));
+        fenetre.findChild<EtapesDegrade *>()->DefinirCouleurs(degrade);
+        fenetre.findChild<QSpinBox *>()->setValue(7);
+        fenetre.findChild<QTabWidget *>()->setCurrentIndex(2);
+        code = fenetre.findChild<QLineEdit *>(QStringLiteral("ligneSortie"))->text();
+        Reglages::Enregistrer(fenetre, reglages);
+    }
+    Fen_Principale fenetre; // built on its own, it starts empty
+    QVERIFY(fenetre.findChild<QLineEdit *>(QStringLiteral("ligneSortie"))->text().isEmpty());
+    Reglages::Restaurer(fenetre, reglages);
+    QCOMPARE(fenetre.findChild<QLineEdit *>(QStringLiteral("ligneSortie"))->text(), code);
+    QCOMPARE(code, QStringLiteral("$n$f00Bob$o$$"));
+    QVERIFY(fenetre.findChild<QRadioButton *>(QStringLiteral("radioSerre"))->isChecked());
+    QCOMPARE(fenetre.findChild<QFrame_Perso *>(QStringLiteral("carreCouleur"))->RecupererCouleur(),
+             QColor(0, 255, 255));
+    QCOMPARE(fenetre.findChild<EtapesDegrade *>()->Couleurs(), degrade);
+    QCOMPARE(fenetre.findChild<QSpinBox *>()->value(), 7);
+    QCOMPARE(fenetre.findChild<QTabWidget *>()->currentIndex(), 2);
+    QVERIFY(!fenetre.findChild<QTextEdit *>(QStringLiteral("editeurPseudo"))
+                 ->document()
+                 ->isUndoAvailable());
 }
 
 QTEST_MAIN(TestStartup)

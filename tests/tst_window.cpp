@@ -1,5 +1,6 @@
 #include "BoiteModale.h"
 #include "FenetreTest.h"
+#include "widgets/ApercuJeu.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -58,6 +59,10 @@ private slots:
     void insertTakesColourOfStretch();
     void insertIntoEmptyEditorIsLikeTyping();
     void swatchChangeLeavesNicknameAlone();
+    void importReplacesNickname_data();
+    void importReplacesNickname();
+    void pasteOffersImport();
+    void copyAndPreview();
 };
 
 void TestWindow::defaultValues()
@@ -421,6 +426,85 @@ void TestWindow::swatchChangeLeavesNicknameAlone()
     QCOMPARE(f.sortie->text(), QStringLiteral("Bob"));
     for (int i = 0; i < 3; ++i)
         QCOMPARE(f.Couleur(i), Defaut);
+}
+
+void TestWindow::importReplacesNickname_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("sortie"); // what Vivarel writes for it
+    QTest::addColumn<QString>("message");
+    QTest::newRow("written by others") << "$F00Red$I$0fGreen"
+                                       << "$f00Red$i$0f0Green"
+                                       << "Code importé.";
+    QTest::newRow("bold, capitals, widths") << "$w$oa$tb$nc"
+                                            << "$w$oa$tb$nc"
+                                            << "Code importé.";
+    QTest::newRow("shadow and link left out")
+        << "$s$l[x]go$l!"
+        << "go!"
+        << "Code importé. Laissé de côté : l'ombre ($s), que Vivarel ne sait pas écrire, un "
+           "lien « x », dont le texte est gardé.";
+    QTest::newRow("controls and tabs") << "a b	c"
+                                       << "a b c"
+                                       << "Code importé.";
+    QTest::newRow("100,000 characters")
+        << QString(100000, u'$') << QString(100000, u'$') << "Code importé.";
+    QTest::newRow("cancelled") << QString() << "Bob"
+                               << "";
+}
+
+// The nickname becomes the code's as one undo step; cancelling changes nothing.
+void TestWindow::importReplacesNickname()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, sortie);
+    QFETCH(QString, message);
+    FenetreTest f;
+    f.Taper(QStringLiteral("Bob"));
+    BoiteModale boite;
+    boite.Attendre(QColor(), code);
+    f.Trouver<QPushButton>("boutonImporter")->click();
+    QVERIFY(boite.vue);
+    QCOMPARE(f.sortie->text(), sortie);
+    QCOMPARE(f.Trouver<QLabel>("messageSortie")->text(), message);
+    if (code.isNull())
+        return;
+    f.editeur->undo();
+    QCOMPARE(f.sortie->text(), QStringLiteral("Bob"));
+    QVERIFY(f.Trouver<QRadioButton>("radioNormal")->isChecked());
+}
+
+// A paste stays text; when it holds codes the window offers to read them, until the next edit.
+void TestWindow::pasteOffersImport()
+{
+    FenetreTest f;
+    auto *offre = f.Trouver<QWidget>("offreImport");
+    for (const QString &colle : {QStringLiteral("Bob"), QStringLiteral("$f00Red$oX")}) {
+        auto *donnees = new QMimeData;
+        donnees->setText(colle);
+        Coller(f.editeur, donnees);
+        QCOMPARE(offre->isVisibleTo(&f.fenetre), colle != QStringLiteral("Bob"));
+    }
+    QCOMPARE(f.sortie->text(), QStringLiteral("Bob$$f00Red$$oX"));
+    f.Trouver<QPushButton>("boutonOffre")->click();
+    QCOMPARE(f.sortie->text(), QStringLiteral("$f00Red$oX"));
+    f.Taper(QStringLiteral("!"));
+    QVERIFY(!offre->isVisibleTo(&f.fenetre));
+}
+
+// "Copier" puts the whole code on the clipboard; the preview draws only what the game keeps.
+void TestWindow::copyAndPreview()
+{
+    FenetreTest f;
+    BoiteModale boite;
+    boite.Attendre(QColor(), "$f00ab$o$tcd$z" + QString(50, u'x'));
+    f.Trouver<QPushButton>("boutonImporter")->click();
+    f.Trouver<QPushButton>("boutonCopier")->click();
+    QCOMPARE(QApplication::clipboard()->text(), f.sortie->text());
+    QCOMPARE(f.Trouver<QLabel>("messageSortie")->text(), QStringLiteral("Code copié."));
+    auto *apercu = f.fenetre.findChild<ApercuJeu *>(QStringLiteral("apercuJeu"));
+    // "$f00ab$o$tcd$z" takes 14 of the game's 45 characters.
+    QCOMPARE(apercu->TexteAffiche(), "abCD" + QString(45 - 14, u'x'));
 }
 
 QTEST_MAIN(TestWindow)

@@ -41,7 +41,8 @@ void ApercuJeu::Disposer()
     QList<QTextLayout::FormatRange> formats;
     for (int i = 0; i < lecture.texte.size(); ++i)
         formats.append(
-            {i, 1, CalculPseudo::FormatPour(lecture.niveaux[i], lecture.styles[i], SansCouleur, true)});
+            {i, 1,
+             CalculPseudo::FormatPour(lecture.niveaux[i], lecture.styles[i], SansCouleur, true)});
     Disposition.clearLayout();
     Disposition.setText(lecture.texte);
     Disposition.setFont(font());

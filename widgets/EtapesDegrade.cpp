@@ -52,6 +52,19 @@ QList<QColor> EtapesDegrade::Couleurs() const
     return couleurs << Arrivee->RecupererCouleur();
 }
 
+void EtapesDegrade::DefinirCouleurs(const QList<QColor> &couleurs)
+{
+    if (couleurs.size() < 2)
+        return;
+    while (Intermediaires.size() + 2 <
+           std::min<qsizetype>(couleurs.size(), Degrade::NombreCouleursMax))
+        Ajouter();
+    Depart->DefinirCouleur(couleurs.first());
+    Arrivee->DefinirCouleur(couleurs.last());
+    for (int i = 0; i < Intermediaires.size(); ++i)
+        Intermediaires[i]->DefinirCouleur(couleurs[i + 1]);
+}
+
 // The new colour goes just before the end square; it starts black, like the others.
 void EtapesDegrade::Ajouter()
 {

@@ -23,6 +23,8 @@ public:
 
     // From the start colour to the end colour.
     QList<QColor> Couleurs() const;
+    // As many colours as given (two to six), from the start colour to the end colour.
+    void DefinirCouleurs(const QList<QColor> &couleurs);
 
     void Ajouter();
 

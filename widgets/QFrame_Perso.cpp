@@ -21,14 +21,17 @@ void QFrame_Perso::mouseReleaseEvent(QMouseEvent *event)
         return;
 
     const QColor choisie = QColorDialog::getColor(Couleur, nullptr);
-    if (!choisie.isValid())
-        return;
+    if (choisie.isValid())
+        DefinirCouleur(choisie);
+}
 
-    // Alpha stays as the dialog gave it; only the three channels are snapped.
-    Couleur = choisie;
-    Couleur.setRed(CalculPseudo::ValeurNiveau(CalculPseudo::NiveauCanal(choisie.red())));
-    Couleur.setGreen(CalculPseudo::ValeurNiveau(CalculPseudo::NiveauCanal(choisie.green())));
-    Couleur.setBlue(CalculPseudo::ValeurNiveau(CalculPseudo::NiveauCanal(choisie.blue())));
+// Alpha stays as given; only the three channels are snapped.
+void QFrame_Perso::DefinirCouleur(const QColor &couleur)
+{
+    Couleur = couleur;
+    Couleur.setRed(CalculPseudo::ValeurNiveau(CalculPseudo::NiveauCanal(couleur.red())));
+    Couleur.setGreen(CalculPseudo::ValeurNiveau(CalculPseudo::NiveauCanal(couleur.green())));
+    Couleur.setBlue(CalculPseudo::ValeurNiveau(CalculPseudo::NiveauCanal(couleur.blue())));
     AfficherCouleur();
     emit CouleurChoisie();
 }

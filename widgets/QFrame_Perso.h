@@ -16,6 +16,8 @@ public:
     ~QFrame_Perso() override;
 
     QColor RecupererCouleur() const { return Couleur; }
+    // As if picked in the dialog.
+    void DefinirCouleur(const QColor &couleur);
 
 signals:
     // A colour was picked and accepted in the dialog.

@@ -51,8 +51,7 @@ SortieCode::SortieCode()
 
     connect(BoutonCopier, &QPushButton::clicked, this, &SortieCode::Copier);
     connect(BoutonImporter, &QPushButton::clicked, this, &SortieCode::DemanderCode);
-    connect(boutonOffre, &QPushButton::clicked, this,
-            [this] { emit ImportDemande(CodePropose); });
+    connect(boutonOffre, &QPushButton::clicked, this, [this] { emit ImportDemande(CodePropose); });
 }
 
 SortieCode::~SortieCode() = default;

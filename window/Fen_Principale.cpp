@@ -683,10 +683,10 @@ void Fen_Principale::ImporterCode(const QString &code)
     const int largeur = lecture.styles.empty() ? 0 : lecture.styles.front() % 10;
     QList<FiltreCollage::Morceau> morceaux;
     for (int i = 0; i < lecture.texte.size(); ++i)
-        morceaux.append({lecture.texte.mid(i, 1),
-                         CalculPseudo::FormatPour(lecture.niveaux[i], lecture.styles[i],
-                                                  CouleurParDefaut,
-                                                  lecture.styles[i] % 10 != largeur)});
+        morceaux.append(
+            {lecture.texte.mid(i, 1),
+             CalculPseudo::FormatPour(lecture.niveaux[i], lecture.styles[i], CouleurParDefaut,
+                                      lecture.styles[i] % 10 != largeur)});
     QTextCursor bloc(EditeurPseudo->document());
     bloc.beginEditBlock();
     ChangerEspacement(largeur == 1 ? PoliceLarge : largeur == 2 ? PoliceSerree : PoliceNormale);
@@ -698,9 +698,10 @@ void Fen_Principale::ImporterCode(const QString &code)
         omis << (omission.genre == DecodeurPseudo::Omission::Ombre
                      ? tr("l'ombre ($s), que Vivarel ne sait pas écrire")
                      : tr("un lien « %1 », dont le texte est gardé").arg(omission.cible));
-    Sortie->Informer(omis.isEmpty() ? tr("Code importé.")
-                                    : tr("Code importé. Laissé de côté : %1.")
-                                          .arg(omis.join(QStringLiteral(", "))));
+    Sortie->Informer(
+        omis.isEmpty()
+            ? tr("Code importé.")
+            : tr("Code importé. Laissé de côté : %1.").arg(omis.join(QStringLiteral(", "))));
 }
 
 // A font change is no document edit, so the refresh is called here.

@@ -44,6 +44,9 @@ public:
     Fen_Principale();
     ~Fen_Principale() override;
 
+    // Replaces the nickname with the one `code` gives, as one undo step.
+    void ImporterCode(const QString &code);
+
 private slots:
     void MettreAJourPseudoOut();
     void ChangerListeCaracteresSpeciaux(int NumLettre);
@@ -55,7 +58,6 @@ private slots:
     void AppliquerGrosseurTexte();
     void AjusterDegrade();
     void MettreAJourCout();
-    void ImporterCode(const QString &code);
 
 private:
     void AssignerCatalogue();

@@ -1,0 +1,16 @@
+#ifndef REGLAGES_H
+#define REGLAGES_H
+
+class Fen_Principale;
+class QSettings;
+
+// What the player finds again at the next start: the nickname (kept as its code and read back
+// through the decoder), the colours, the gradient step, the spacing and the open tab.
+struct Reglages
+{
+    static void Enregistrer(Fen_Principale &fenetre, QSettings &reglages);
+    // The restored nickname is where the player's history starts: nothing to undo.
+    static void Restaurer(Fen_Principale &fenetre, QSettings &reglages);
+};
+
+#endif

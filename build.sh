@@ -2,11 +2,13 @@
 # Sets up what Vivarel needs on Debian 12, builds it, then starts it or runs the tests.
 #   ./build.sh run    install what is missing, build, start the program
 #   ./build.sh test   install what is missing, build, run every test headless, then again
-#                     built with AddressSanitizer and UndefinedBehaviorSanitizer
+#                     built with AddressSanitizer and UndefinedBehaviorSanitizer, then fuzz
+#                     the code decoder for a minute
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ ninja-build qt6-base-dev qt6-l10n-tools fonts-liberation2 fonts-droid-fallback)
+packages=(cmake g++ ninja-build qt6-base-dev qt6-l10n-tools fonts-liberation2 fonts-droid-fallback
+          clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -33,6 +35,15 @@ case "${1:-run}" in
         cmake --build build-asan
         ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
             ctest --test-dir build-asan --output-on-failure
+        # A minute of fuzzing the code decoder (clang's libFuzzer, ASan, UBSan), from the seed
+        # corpus in fuzz/corpus; what it finds stays in build-fuzz/corpus for the next run.
+        [ -f build-fuzz/CMakeCache.txt ] ||
+            CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+                -DVIVAREL_FUZZ=ON
+        cmake --build build-fuzz
+        mkdir -p build-fuzz/corpus
+        ./build-fuzz/fuzz/fuzz_decodeur -max_total_time=60 -artifact_prefix=build-fuzz/ \
+            build-fuzz/corpus fuzz/corpus
         ;;
     *)    echo "usage: $0 run|test" >&2; exit 2 ;;
 esac

@@ -28,13 +28,6 @@ case "${1:-run}" in
     run)  exec ./build/vivarel ;;
     test)
         ctest --test-dir build --output-on-failure
-        # The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
-        # folder of its own: any report ends its test with a failure.
-        [ -f build-asan/CMakeCache.txt ] ||
-            cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVIVAREL_SANITIZE=ON
-        cmake --build build-asan
-        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-            ctest --test-dir build-asan --output-on-failure
         # A minute of fuzzing the code decoder (clang's libFuzzer, ASan, UBSan), from the seed
         # corpus in fuzz/corpus; what it finds stays in build-fuzz/corpus for the next run.
         [ -f build-fuzz/CMakeCache.txt ] ||
@@ -44,6 +37,13 @@ case "${1:-run}" in
         mkdir -p build-fuzz/corpus
         ./build-fuzz/fuzz/fuzz_decodeur -max_total_time=60 -artifact_prefix=build-fuzz/ \
             build-fuzz/corpus fuzz/corpus
+        # The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
+        # folder of its own: any report ends its test with a failure.
+        [ -f build-asan/CMakeCache.txt ] ||
+            cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVIVAREL_SANITIZE=ON
+        cmake --build build-asan
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+            ctest --test-dir build-asan --output-on-failure
         ;;
     *)    echo "usage: $0 run|test" >&2; exit 2 ;;
 esac

@@ -135,6 +135,10 @@ private slots:
     void commande_data();
     void commande();
     void grandCollage();
+    void importer_data();
+    void importer();
+    void apercu_data();
+    void apercu();
 };
 
 void BenchVivarel::captureEtGeneration()
@@ -219,6 +223,57 @@ void BenchVivarel::grandCollage()
     }
     Rapporter("paste of 100,000 characters", temps[0], temps[1]);
     Rapporter("one keystroke after it", frappe[0], frappe[1]);
+}
+
+void BenchVivarel::importer_data()
+{
+    QTest::addColumn<QString>("code");
+    QString court;
+    while (court.size() < CalculPseudo::NombreCases)
+        court += QStringLiteral("$f00a$i$0fb$o$tc$$");
+    QTest::newRow("a 45-character code") << court.left(CalculPseudo::NombreCases);
+    QTest::newRow("a 100,000-character code")
+        << court.repeated(100000 / court.size() + 1).left(100000);
+}
+
+// Decoding and filling the editor, its refresh and repaint included.
+void BenchVivarel::importer()
+{
+    QFETCH(QString, code);
+    Fenetre f(0, false);
+    const double temps =
+        Mediane(code.size() > 1000 ? 5 : 31, [&] { f.fenetre.ImporterCode(code); });
+    qInfo("%-58s %9.3f ms", qPrintable(QStringLiteral("import of ") + QTest::currentDataTag()),
+          temps);
+}
+
+void BenchVivarel::apercu_data()
+{
+    QTest::addColumn<int>("longueur");
+    QTest::addColumn<bool>("melange");
+    QTest::newRow("45 characters, mixed formatting") << 45 << true;
+    // Its code stays within what the game keeps, so every keystroke redraws the preview.
+    QTest::newRow("30 plain characters") << 30 << false;
+}
+
+// What the game preview adds to a keystroke: the same keystrokes with the preview shown, then
+// hidden.
+void BenchVivarel::apercu()
+{
+    QFETCH(int, longueur);
+    QFETCH(bool, melange);
+    Fenetre f(longueur, melange);
+    QWidget *apercu = f.fenetre.findChild<QWidget *>(QStringLiteral("apercuJeu"));
+    double avec = 0, sans = 0;
+    for (int tour = 0; tour < 3; ++tour) {
+        apercu->show();
+        avec += Frappe(f.editeur) / 3;
+        apercu->hide();
+        sans += Frappe(f.editeur) / 3;
+    }
+    qInfo("%-58s %9.3f ms   without %9.3f ms   cost %6.3f ms",
+          qPrintable(QStringLiteral("preview, one keystroke, ") + QTest::currentDataTag()), avec,
+          sans, avec - sans);
 }
 
 QTEST_MAIN(BenchVivarel)

@@ -38,11 +38,16 @@ void ApercuJeu::Afficher(const QString &code)
 void ApercuJeu::Disposer()
 {
     const DecodeurPseudo::Lecture lecture = DecodeurPseudo::Lire(Code);
+    // One range per run of equal look: each range is shaped and drawn on its own.
     QList<QTextLayout::FormatRange> formats;
-    for (int i = 0; i < lecture.texte.size(); ++i)
-        formats.append(
-            {i, 1,
-             CalculPseudo::FormatPour(lecture.niveaux[i], lecture.styles[i], SansCouleur, true)});
+    for (int debut = 0, fin = 0; debut < lecture.texte.size(); debut = fin) {
+        while (fin < lecture.texte.size() && lecture.niveaux[fin] == lecture.niveaux[debut] &&
+               lecture.styles[fin] == lecture.styles[debut])
+            ++fin;
+        formats.append({debut, fin - debut,
+                        CalculPseudo::FormatPour(lecture.niveaux[debut], lecture.styles[debut],
+                                                 SansCouleur, true)});
+    }
     Disposition.clearLayout();
     Disposition.setText(lecture.texte);
     Disposition.setFont(font());

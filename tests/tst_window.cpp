@@ -503,6 +503,9 @@ void TestWindow::copyAndPreview()
     QCOMPARE(QApplication::clipboard()->text(), f.sortie->text());
     QCOMPARE(f.Trouver<QLabel>("messageSortie")->text(), QStringLiteral("Code copié."));
     auto *apercu = f.fenetre.findChild<ApercuJeu *>(QStringLiteral("apercuJeu"));
+    f.fenetre.show();
+    QVERIFY(f.sortie->width() >
+            f.sortie->fontMetrics().horizontalAdvance(f.sortie->text().left(45)));
     // "$f00ab$o$tcd$z" takes 14 of the game's 45 characters.
     QCOMPARE(apercu->TexteAffiche(), "abCD" + QString(45 - 14, u'x'));
 }

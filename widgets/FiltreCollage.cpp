@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMimeData>
 #include <QPalette>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -128,13 +129,19 @@ QList<FiltreCollage::Morceau> FiltreCollage::Terminer(Brut &brut)
     return morceaux;
 }
 
-// Paragraphs, list items, table cells and frames are blocks of the parsed document: their
-// texts follow one another on the line, one space apart, the space in the format of the text
-// before it. Empty blocks (the one before a table, an empty cell) add nothing.
+// Paragraphs and frames are blocks of the parsed document: their texts follow one another on
+// the line, one space apart, the space in the format of the text before it. Empty blocks add
+// nothing.
 void FiltreCollage::LireHtml(const QString &html, Brut &brut)
 {
+    // Tables and lists end on one line anyway: their tags become spaces before parsing, which
+    // the parser folds into one. Deeply nested ones would otherwise cost the parser seconds.
+    static const QRegularExpression structure(
+        QStringLiteral("<\\s*/?\\s*(table|tbody|thead|tfoot|tr|td|th|caption|colgroup|col|ul|ol|"
+                       "li|dl|dt|dd)\\b[^>]*>"),
+        QRegularExpression::CaseInsensitiveOption);
     DocumentSansRessources document;
-    document.setHtml(html);
+    document.setHtml(QString(html).replace(structure, QStringLiteral(" ")));
     for (QTextBlock bloc = document.begin(); bloc.isValid(); bloc = bloc.next()) {
         if (bloc.length() <= 1)
             continue;
@@ -145,6 +152,23 @@ void FiltreCollage::LireHtml(const QString &html, Brut &brut)
             brut.Ajouter(morceau.fragment().text(), int(brut.formats.size()) - 1);
         }
     }
+
+    // As HTML folds white space: the spaces left where tags stood and between blocks fold into
+    // one, and none is kept at either end.
+    QString texte;
+    QList<int> formatDe;
+    for (int i = 0; i < brut.texte.size(); ++i) {
+        if (brut.texte.at(i) == u' ' && (texte.isEmpty() || texte.endsWith(u' ')))
+            continue;
+        texte += brut.texte.at(i);
+        formatDe << brut.formatDe[i];
+    }
+    if (texte.endsWith(u' ')) {
+        texte.chop(1);
+        formatDe.removeLast();
+    }
+    brut.texte = texte;
+    brut.formatDe = formatDe;
 }
 
 // Every break and tab becomes one space (a CR LF pair is one break); controls, object

@@ -490,6 +490,14 @@ bool Fen_Principale::SelectionPresente(const QString &message, QList<int> &carac
     return false;
 }
 
+// The guard of the three colouring commands, which share their message.
+bool Fen_Principale::SelectionAColorier(QList<int> &caracteres)
+{
+    return SelectionPresente(
+        tr("Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le bouton."),
+        caracteres);
+}
+
 // Rewrites each selected visible character's format, all its units alike, in one edit: one
 // refresh and one undo step for the whole command. The editor's cursor and selection stay
 // where the player left them.
@@ -513,10 +521,7 @@ void Fen_Principale::ModifierChaqueCaractere(
 void Fen_Principale::AppliquerCouleurUnie()
 {
     QList<int> caracteres;
-    if (!SelectionPresente(
-            tr("Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le "
-               "bouton."),
-            caracteres))
+    if (!SelectionAColorier(caracteres))
         return;
     QTextCursor selection(EditeurPseudo->document());
     selection.setPosition(caracteres.first());
@@ -531,10 +536,7 @@ void Fen_Principale::AppliquerCouleurUnie()
 void Fen_Principale::AppliquerCouleurDeg()
 {
     QList<int> caracteres;
-    if (!SelectionPresente(
-            tr("Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le "
-               "bouton."),
-            caracteres))
+    if (!SelectionAColorier(caracteres))
         return;
 
     ColorerNiveaux(caracteres, Degrade::Calculer(Etapes->Couleurs(), PasDegrade->value(),
@@ -546,10 +548,7 @@ void Fen_Principale::AppliquerCouleurDeg()
 void Fen_Principale::AjusterDegrade()
 {
     QList<int> caracteres;
-    if (!SelectionPresente(
-            tr("Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le "
-               "bouton."),
-            caracteres))
+    if (!SelectionAColorier(caracteres))
         return;
 
     const QString texte = EditeurPseudo->toPlainText();

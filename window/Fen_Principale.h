@@ -78,6 +78,7 @@ private:
     void MettreAJourOmbre();
     void AfficherLongueur(int longueur);
     bool SelectionPresente(const QString &message, QList<int> &caracteres);
+    bool SelectionAColorier(QList<int> &caracteres);
     void ModifierChaqueCaractere(const QList<int> &caracteres,
                                  const std::function<void(QTextCharFormat &, int)> &modifier);
     void ChoisirPolice(const QFont &police);

@@ -1,16 +1,73 @@
 #include "app/Demarrage.h"
 
+#include "app/ControleFichiers.h"
+
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QResource>
 #include <QTranslator>
 
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+const QString Ressources = QStringLiteral("Gui.rcc");
+const QString DossierTraductions = QStringLiteral("Lang/");
+constexpr qint64 TailleMax = 64 * 1024 * 1024;
+
+// The file QTranslator::load(nomLocale, "Lang/") takes: fr_FR.qm, fr_FR, fr.qm, fr.
+QString CheminTraduction(QString nom)
+{
+    for (;;) {
+        for (const QString &essai : {nom + QStringLiteral(".qm"), nom})
+            if (QFileInfo(DossierTraductions + essai).isFile())
+                return DossierTraductions + essai;
+        const int coupure = int(nom.lastIndexOf(QRegularExpression(QStringLiteral("[_.]"))));
+        if (coupure <= 0)
+            return QString();
+        nom.truncate(coupure);
+    }
+}
+
+// Whether Qt can be given `chemin`; otherwise one line says which file and why.
+bool FichierSur(const QString &chemin, const std::function<QString(const QByteArray &)> &probleme)
+{
+    const QFileInfo info(chemin);
+    QFile fichier(chemin);
+    QString pourquoi;
+    if (!info.isFile())
+        pourquoi = QStringLiteral("ce n'est pas un fichier");
+    else if (info.size() > TailleMax)
+        pourquoi = QStringLiteral("trop gros");
+    else if (!fichier.open(QIODevice::ReadOnly))
+        pourquoi = QStringLiteral("illisible");
+    else if (info.size() == 0)
+        pourquoi = QStringLiteral("vide");
+    else
+        pourquoi = probleme(fichier.readAll());
+    if (pourquoi.isEmpty())
+        return true;
+    std::fprintf(stderr, "Vivarel : « %s » ignoré (%s).\n", qPrintable(chemin),
+                 qPrintable(pourquoi));
+    return false;
+}
+
+} // namespace
+
 void Demarrage::EnregistrerRessourcesExternes()
 {
-    QResource::registerResource(QStringLiteral("Gui.rcc"), QString());
+    if (QFileInfo::exists(Ressources) &&
+        FichierSur(Ressources, ControleFichiers::ProblemeRessources))
+        QResource::registerResource(Ressources, QString());
 }
 
 void Demarrage::InstallerTraduction(QTranslator &traducteur, const QString &nomLocale)
 {
-    (void)traducteur.load(nomLocale, QStringLiteral("Lang/"));
+    const QString chemin = CheminTraduction(nomLocale);
+    if (!chemin.isEmpty() && FichierSur(chemin, ControleFichiers::ProblemeTraduction))
+        (void)traducteur.load(chemin);
     QCoreApplication::installTranslator(&traducteur);
 }

@@ -5,8 +5,10 @@
 
 class QTranslator;
 
-// The optional files read at start-up, both relative to the working directory. Neither a
-// missing nor an unreadable file is reported: the program then runs with what is compiled in.
+// The optional files read at start-up, both relative to the working directory. A missing one
+// is not reported: the program then runs with what is compiled in. One that is damaged,
+// truncated, empty, unreadable, not a file or huge is skipped with one line on the terminal:
+// Qt would trust it and could crash on it.
 struct Demarrage
 {
     // Mounts "Gui.rcc" at the resource root, beside the compiled-in resources.

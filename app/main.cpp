@@ -11,6 +11,7 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+
     Demarrage::EnregistrerRessourcesExternes();
     const QString nomLocale = QLocale::system().name();
     QTranslator traducteur;

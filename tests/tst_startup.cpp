@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -74,6 +75,8 @@ private slots:
     void catalogueFoundByLocale();
     void externalResourcesMountAtRoot();
     void settingsComeBack();
+    void damagedFilesNeverKill_data();
+    void damagedFilesNeverKill();
 };
 
 void TestStartup::defaultValues()
@@ -161,6 +164,58 @@ void TestStartup::settingsComeBack()
     QVERIFY(!fenetre.findChild<QTextEdit *>(QStringLiteral("editeurPseudo"))
                  ->document()
                  ->isUndoAvailable());
+}
+
+void TestStartup::damagedFilesNeverKill_data()
+{
+    QTest::addColumn<QString>("valide");
+    QTest::addColumn<QString>("nom");
+    QTest::newRow("Gui.rcc") << RESSOURCES_TEST << "Gui.rcc";
+    QTest::newRow("Lang/fr.qm") << TRADUCTION_TEST << "Lang/fr.qm";
+}
+
+// Every byte of a valid file set to 0xff in turn, then the file empty, cut in half and as a
+// directory: the program's start-up step, run in a child process on each, never dies, and the
+// variants Qt would crash on are skipped with a line that names the file.
+void TestStartup::damagedFilesNeverKill()
+{
+    QFETCH(QString, valide);
+    QFETCH(QString, nom);
+    QFile source(valide);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray octets = source.readAll();
+    QList<QByteArray> variantes;
+    for (int i = 0; i < octets.size(); ++i)
+        variantes << QByteArray(octets).replace(i, 1, "\xff");
+    variantes << QByteArray() << octets.left(octets.size() / 2) << QByteArray("dossier");
+
+    int ignores = 0;
+    for (int i = 0; i < variantes.size(); i += 2) { // two at a time, one per core
+        QTemporaryDir dossiers[2];
+        QProcess demarrages[2];
+        for (int j = 0; j < 2 && i + j < variantes.size(); ++j) {
+            QDir(dossiers[j].path()).mkdir(QStringLiteral("Lang"));
+            const QString chemin = dossiers[j].filePath(nom);
+            if (variantes[i + j] == "dossier") {
+                QDir().mkpath(chemin);
+            } else {
+                QFile variante(chemin);
+                QVERIFY(variante.open(QIODevice::WriteOnly));
+                variante.write(variantes[i + j]);
+            }
+            demarrages[j].setWorkingDirectory(dossiers[j].path());
+            demarrages[j].start(QStringLiteral(DEMARRER), QStringList());
+        }
+        for (int j = 0; j < 2 && i + j < variantes.size(); ++j) {
+            QVERIFY(demarrages[j].waitForFinished(60000));
+            const QString erreurs = QString::fromUtf8(demarrages[j].readAllStandardError());
+            QVERIFY2(demarrages[j].exitStatus() == QProcess::NormalExit &&
+                         demarrages[j].exitCode() == 0,
+                     qPrintable(QStringLiteral("variant %1: %2").arg(i + j).arg(erreurs)));
+            ignores += erreurs.contains(QStringLiteral("« %1 » ignoré").arg(nom));
+        }
+    }
+    QVERIFY(ignores > 0);
 }
 
 QTEST_MAIN(TestStartup)

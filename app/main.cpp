@@ -1,4 +1,5 @@
 #include "app/Demarrage.h"
+#include "app/LigneCommande.h"
 #include "app/Reglages.h"
 #include "window/Fen_Principale.h"
 
@@ -10,6 +11,9 @@
 
 int main(int argc, char *argv[])
 {
+    // Before QApplication, which needs a display: --help and --version need none.
+    if (const int sortie = LigneCommande::Traiter(argc, argv); sortie >= 0)
+        return sortie;
     QApplication application(argc, argv);
 
     Demarrage::EnregistrerRessourcesExternes();

@@ -77,6 +77,8 @@ private slots:
     void settingsComeBack();
     void damagedFilesNeverKill_data();
     void damagedFilesNeverKill();
+    void commandLine_data();
+    void commandLine();
 };
 
 void TestStartup::defaultValues()
@@ -216,6 +218,38 @@ void TestStartup::damagedFilesNeverKill()
         }
     }
     QVERIFY(ignores > 0);
+}
+
+void TestStartup::commandLine_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<int>("sortie");
+    QTest::addColumn<QString>("texte"); // the start of what it prints
+    QTest::newRow("--version") << "--version" << 0 << "Vivarel 1.0\n";
+    QTest::newRow("--help") << "--help" << 0 << "Usage: vivarel [options]\n";
+    QTest::newRow("no display") << "" << 1 << "Vivarel : aucun affichage";
+}
+
+// Answered on the terminal, with no display at all.
+void TestStartup::commandLine()
+{
+    QFETCH(QString, option);
+    QFETCH(int, sortie);
+    QFETCH(QString, texte);
+    QProcess vivarel;
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environnement.remove(QLatin1String(variable));
+    vivarel.setProcessEnvironment(environnement);
+    vivarel.start(QStringLiteral(PROGRAMME),
+                  option.isEmpty() ? QStringList() : QStringList{option});
+    QVERIFY(vivarel.waitForFinished(10000));
+    QCOMPARE(vivarel.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(vivarel.exitCode(), sortie);
+    const QString ecrit =
+        QString::fromUtf8(vivarel.readAllStandardOutput() + vivarel.readAllStandardError());
+    QVERIFY2(ecrit.startsWith(texte), qPrintable(ecrit));
+    QCOMPARE(ecrit.count(u'\n') == 1, option != QStringLiteral("--help"));
 }
 
 QTEST_MAIN(TestStartup)

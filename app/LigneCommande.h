@@ -1,0 +1,12 @@
+#ifndef LIGNECOMMANDE_H
+#define LIGNECOMMANDE_H
+
+// What the program answers on the terminal before it opens anything: --help, --version, and
+// one clear line when there is no display to open a window on (Qt would abort instead).
+struct LigneCommande
+{
+    // The exit code when the program stops here, or -1 when it goes on to its window.
+    static int Traiter(int argc, char *argv[]);
+};
+
+#endif

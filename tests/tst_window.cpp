@@ -1,6 +1,7 @@
 #include "BoiteModale.h"
 #include "FenetreTest.h"
 #include "widgets/ApercuJeu.h"
+#include "widgets/QFrame_Perso.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -63,6 +64,7 @@ private slots:
     void importReplacesNickname();
     void pasteOffersImport();
     void copyAndPreview();
+    void keyboardReachesEverything();
 };
 
 void TestWindow::defaultValues()
@@ -508,6 +510,39 @@ void TestWindow::copyAndPreview()
             f.sortie->fontMetrics().horizontalAdvance(f.sortie->text().left(45)));
     // "$f00ab$o$tcd$z" takes 14 of the game's 45 characters.
     QCOMPARE(apercu->TexteAffiche(), "abCD" + QString(45 - 14, u'x'));
+}
+
+// Tab walks the gradient page in reading order, an added colour where it stands; every button
+// and square says what it does; a square opens its dialog from the keyboard.
+void TestWindow::keyboardReachesEverything()
+{
+    FenetreTest f;
+    f.fenetre.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.fenetre));
+    f.Trouver<QTabWidget>("onglets")->setCurrentIndex(2);
+    f.Trouver<QPushButton>("boutonAjouterCouleur")->click();
+    QCoreApplication::processEvents(); // the added square shows
+    f.editeur->setFocus();
+    QStringList parcours;
+    for (int i = 0; i < 15; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        parcours << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(parcours,
+             (QStringList{"boutonReinitialiser", "qt_tabwidget_tabbar", "carreDepart",
+                          "carreIntermediaire1", "", "carreArrivee", "boutonAjouterCouleur",
+                          "pasDegrade", "caseEspaces", "boutonDegrade", "boutonAjuster",
+                          "ligneSortie", "boutonCopier", "boutonImporter", "editeurPseudo"}));
+    for (QWidget *w : f.fenetre.findChildren<QWidget *>())
+        if (qobject_cast<QPushButton *>(w) || qobject_cast<QFrame_Perso *>(w))
+            QVERIFY2(!w->toolTip().isEmpty(), qPrintable(w->objectName()));
+
+    BoiteModale boite;
+    boite.Attendre(QColor(255, 0, 0));
+    f.Trouver<QWidget>("carreDepart")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(boite.vue);
+    QCOMPARE(f.Trouver<QFrame_Perso>("carreDepart")->RecupererCouleur(), QColor(255, 0, 0));
 }
 
 QTEST_MAIN(TestWindow)

@@ -78,6 +78,9 @@ void EtapesDegrade::Ajouter()
     retirer->setFixedWidth(TailleEtape);
     auto *colonne = Colonne(carre, retirer);
     Rangee->insertLayout(int(Intermediaires.size()) + 1, colonne);
+    // Reached with Tab where it stands: just before the end square.
+    setTabOrder(Arrivee->previousInFocusChain(), carre);
+    setTabOrder(carre, retirer);
     Intermediaires << carre;
 
     connect(carre, &QFrame_Perso::CouleurChoisie, this, &EtapesDegrade::Modifiees);

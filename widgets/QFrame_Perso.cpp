@@ -3,7 +3,10 @@
 #include "encoder/CalculPseudo.h"
 
 #include <QColorDialog>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 QFrame_Perso::QFrame_Perso() : QFrame(nullptr), Couleur(Qt::black)
 {
@@ -11,16 +14,44 @@ QFrame_Perso::QFrame_Perso() : QFrame(nullptr), Couleur(Qt::black)
     setCursor(Qt::PointingHandCursor);
     setFrameStyle(QFrame::Box | QFrame::Raised);
     setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setToolTip(tr("Cliquez, ou appuyez sur Espace, pour choisir la couleur"));
 }
 
 QFrame_Perso::~QFrame_Perso() = default;
 
 void QFrame_Perso::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
+    if (event->button() == Qt::LeftButton)
+        Choisir();
+}
 
-    const QColor choisie = QColorDialog::getColor(Couleur, nullptr);
+void QFrame_Perso::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter)
+        Choisir();
+    else
+        QFrame::keyPressEvent(event);
+}
+
+// The frame, and the focus where the style draws it, so a keyboard user sees the square.
+void QFrame_Perso::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter peintre(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = contentsRect().adjusted(2, 2, -2, -2);
+    option.backgroundColor = Couleur;
+    peintre.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+void QFrame_Perso::Choisir()
+{
+    const QColor choisie = QColorDialog::getColor(Couleur, window());
     if (choisie.isValid())
         DefinirCouleur(choisie);
 }

@@ -5,7 +5,8 @@
 #include <QFrame>
 #include <QPalette>
 
-// A colour swatch: a left click opens the colour dialog, and the accepted colour is snapped to
+// A colour swatch: a left click, or Space or Enter when it has the focus, opens the colour
+// dialog, and the accepted colour is snapped to
 // the 16 levels per channel that the game shows, so the swatch shows it as the game will.
 class QFrame_Perso : public QFrame
 {
@@ -25,8 +26,11 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
+    void Choisir();
     void AfficherCouleur();
 
     QColor Couleur;

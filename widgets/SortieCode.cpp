@@ -24,9 +24,12 @@ SortieCode::SortieCode()
     Message->setObjectName(QStringLiteral("messageSortie"));
     Apercu->setObjectName(QStringLiteral("apercuJeu"));
     Offre->setObjectName(QStringLiteral("offreImport"));
+    BoutonCopier->setToolTip(tr("Copie le code dans le presse-papiers"));
+    BoutonImporter->setToolTip(tr("Lit un code que vous avez déjà, pour le modifier ici"));
 
     auto *texteOffre = new QLabel(tr("Le texte collé contient des codes du jeu."));
     auto *boutonOffre = new QPushButton(tr("Importer ce code"));
+    boutonOffre->setToolTip(tr("Remplace le pseudo par ce que le code décrit"));
     boutonOffre->setObjectName(QStringLiteral("boutonOffre"));
     auto *rangeeOffre = new QHBoxLayout(Offre);
     rangeeOffre->setContentsMargins(0, 0, 0, 0);

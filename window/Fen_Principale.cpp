@@ -98,6 +98,7 @@ Fen_Principale::Fen_Principale() : QWidget(nullptr)
     EditeurOmbre->setFocusPolicy(Qt::NoFocus);
     EditeurOmbre->document()->setUndoRedoEnabled(false);
     EditeurPseudo->setFocus();
+    OrdonnerClavier();
 
     // Last, so that building the window runs no slot: the output stays empty until the
     // nickname first changes.
@@ -380,6 +381,54 @@ void Fen_Principale::ReglerTailles()
     PasDegrade->setValue(1);
     PasDegrade->setPrefix(QStringLiteral("Changer de couleur tout les "));
     PasDegrade->setSuffix(QStringLiteral(" caractère(s)."));
+}
+
+// Tab goes through the window in reading order; every button says what it does.
+void Fen_Principale::OrdonnerClavier()
+{
+    const QList<QWidget *> ordre = {
+        EditeurPseudo,
+        BoutonReinitialiser,
+        Onglets,
+        RadioRessemblant,
+        ListeLettres,
+        ListeRessemblants,
+        RadioDoubleLettre,
+        ListeDoublesLettres,
+        RadioSmiley,
+        ListeSmileys,
+        RadioAutre,
+        ListeAutres,
+        BoutonInserer,
+        CarreCouleur,
+        BoutonColorier,
+        CarreDepart,
+        CarreArrivee,
+        Etapes->findChild<QWidget *>(QStringLiteral("boutonAjouterCouleur")),
+        PasDegrade,
+        CaseEspaces,
+        BoutonDegrade,
+        BoutonAjuster,
+        RadioNormal,
+        RadioSerre,
+        RadioLarge,
+        CaseItalique,
+        CaseGras,
+        CaseMajuscules,
+        BoutonEffet,
+        LigneSortie,
+        Sortie->findChild<QWidget *>(QStringLiteral("boutonCopier")),
+        Sortie->findChild<QWidget *>(QStringLiteral("boutonImporter"))};
+    for (int i = 0; i + 1 < ordre.size(); ++i)
+        setTabOrder(ordre[i], ordre[i + 1]);
+
+    BoutonReinitialiser->setToolTip(tr("Rend au texte sélectionné l'aspect du texte tapé"));
+    BoutonInserer->setToolTip(tr("Met le caractère choisi à la place du curseur"));
+    BoutonColorier->setToolTip(tr("Donne au texte sélectionné la couleur du carré"));
+    BoutonDegrade->setToolTip(tr("Colore le texte sélectionné en dégradé"));
+    BoutonAjuster->setToolTip(
+        tr("Place les changements de couleur pour que le code tienne en 45 caractères"));
+    BoutonEffet->setToolTip(tr("Applique au texte sélectionné les effets cochés"));
 }
 
 void Fen_Principale::Connecter()

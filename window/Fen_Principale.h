@@ -73,6 +73,7 @@ private:
     void ConstruirePageEffet();
     void RemplirListes();
     void ReglerTailles();
+    void OrdonnerClavier();
     void Connecter();
 
     void MettreAJourOmbre();

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProcess>
 #include <QRadioButton>
 #include <QSettings>
@@ -77,6 +78,8 @@ private slots:
     void settingsComeBack();
     void damagedFilesNeverKill_data();
     void damagedFilesNeverKill();
+    void subtitleReadsOnAnyPalette_data();
+    void subtitleReadsOnAnyPalette();
     void commandLine_data();
     void commandLine();
 };
@@ -218,6 +221,27 @@ void TestStartup::damagedFilesNeverKill()
         }
     }
     QVERIFY(ignores > 0);
+}
+
+void TestStartup::subtitleReadsOnAnyPalette_data()
+{
+    QTest::addColumn<QColor>("fond");
+    QTest::newRow("light window") << QColor(239, 239, 239);
+    QTest::newRow("dark window") << QColor(32, 32, 32);
+}
+
+// The subtitle's band, drawn over the window's colour, holds strokes far from that colour.
+void TestStartup::subtitleReadsOnAnyPalette()
+{
+    QFETCH(QColor, fond);
+    QImage banniere(550, 117, QImage::Format_ARGB32);
+    banniere.fill(fond);
+    QPainter(&banniere).drawImage(0, 0, QImage(QStringLiteral(":/GUI/IMG/TitreLogiciel.png")));
+    int ecart = 0;
+    for (int y = 80; y < 105; ++y)
+        for (int x = 0; x < banniere.width(); ++x)
+            ecart = qMax(ecart, qAbs(qGray(banniere.pixel(x, y)) - qGray(fond.rgb())));
+    QVERIFY2(ecart > 150, qPrintable(QString::number(ecart)));
 }
 
 void TestStartup::commandLine_data()

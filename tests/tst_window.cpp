@@ -199,6 +199,8 @@ void TestWindow::countLabelWarnsPast45()
     QCOMPARE(f.labelCompteur->text(), QStringLiteral("Attention, il y a trop de caractères!"));
     for (auto groupe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         QCOMPARE(f.labelCompteur->palette().color(groupe, QPalette::WindowText), QColor(Qt::red));
+    QCOMPARE(f.compteur->palette().color(QPalette::WindowText), QColor(Qt::red));
+    QCOMPARE(f.compteur->segmentStyle(), QLCDNumber::Filled);
 
     QTest::keyClick(f.editeur, Qt::Key_Backspace);
     f.Taper(QStringLiteral("b")); // 46
@@ -209,6 +211,8 @@ void TestWindow::countLabelWarnsPast45()
     QCOMPARE(f.compteur->intValue(), 45);
     QCOMPARE(f.labelCompteur->text(), QStringLiteral("Nombre de caractères actuels:"));
     QCOMPARE(f.labelCompteur->palette().color(QPalette::WindowText),
+             normale.color(QPalette::WindowText));
+    QCOMPARE(f.compteur->palette().color(QPalette::WindowText),
              normale.color(QPalette::WindowText));
 }
 

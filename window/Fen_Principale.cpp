@@ -367,6 +367,9 @@ void Fen_Principale::ReglerTailles()
                                      CalculPseudo::NombreCases / int(codeType.size()) +
                                  4 * LigneSortie->fontMetrics().averageCharWidth());
     Banniere->setAlignment(Qt::AlignHCenter);
+    // Filled segments in the text colour, twice the text's height: readable at a glance.
+    Compteur->setSegmentStyle(QLCDNumber::Filled);
+    Compteur->setMinimumHeight(2 * Compteur->fontMetrics().height());
     for (QFrame_Perso *carre : {CarreCouleur, CarreDepart, CarreArrivee})
         carre->setFixedSize(80, 80);
     PasDegrade->setFixedSize(290, 30);
@@ -496,6 +499,7 @@ void Fen_Principale::AfficherLongueur(int longueur)
     if (tropLong)
         palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::red, Qt::SolidPattern));
     LabelCompteur->setPalette(palette);
+    Compteur->setPalette(palette);
 }
 
 // The shadow is the nickname in translucent black, laid 1 pixel right of and below it.

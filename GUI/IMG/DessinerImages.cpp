@@ -53,12 +53,16 @@ QImage Banniere()
     DessinerTexte(peintre, titre, grande, QPointF((550 - largeur) / 2, 62), QColor(255, 204, 0),
                   QColor(0, 136, 255), 3);
 
+    // Dark letters with a light halo: readable on a light window and on a dark one alike.
     QFont petite(QStringLiteral("Liberation Sans"));
     petite.setPixelSize(16);
-    peintre.setFont(petite);
-    peintre.setPen(QColor(60, 60, 60));
-    peintre.drawText(QRect(0, 78, 550, 30), Qt::AlignHCenter,
-                     QStringLiteral("Couleurs, dégradés et effets pour votre pseudo"));
+    const QString sousTitre = QStringLiteral("Couleurs, dégradés et effets pour votre pseudo");
+    QPainterPath chemin;
+    chemin.addText(QPointF((550 - QFontMetricsF(petite).horizontalAdvance(sousTitre)) / 2, 96),
+                   petite, sousTitre);
+    peintre.strokePath(
+        chemin, QPen(QColor(255, 255, 255, 230), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    peintre.fillPath(chemin, QColor(50, 50, 50));
     return image;
 }
 

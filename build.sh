@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake g++ ninja-build qt6-base-dev qt6-l10n-tools fonts-liberation2 fonts-droid-fallback
-          clang libclang-rt-14-dev)
+          fonts-thai-tlwg fonts-lohit-deva fonts-unifont clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QMimeData>
 #include <QPushButton>
@@ -65,6 +66,7 @@ private slots:
     void pasteOffersImport();
     void copyAndPreview();
     void keyboardReachesEverything();
+    void catalogueHasGlyphs();
 };
 
 void TestWindow::defaultValues()
@@ -547,6 +549,32 @@ void TestWindow::keyboardReachesEverything()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QVERIFY(boite.vue);
     QCOMPARE(f.Trouver<QFrame_Perso>("carreDepart")->RecupererCouleur(), QColor(255, 0, 0));
+}
+
+// Every character the catalogue offers is drawn by some installed font, not as a box.
+void TestWindow::catalogueHasGlyphs()
+{
+    FenetreTest f;
+    QList<QFontMetrics> polices;
+    for (const QString &famille : QFontDatabase::families())
+        polices << QFontMetrics(QFont(famille));
+    QStringList sansGlyphe;
+    for (QComboBox *liste : f.fenetre.findChildren<QComboBox *>()) {
+        for (int lettre = 0; lettre < 26; ++lettre) {
+            if (liste->objectName() == QStringLiteral("listeRessemblants"))
+                f.Trouver<QComboBox>("listeLettres")->setCurrentIndex(lettre);
+            for (const QString &item : Items(liste)) {
+                const char32_t c = item.toUcs4().value(0);
+                if (std::none_of(polices.begin(), polices.end(),
+                                 [c](const QFontMetrics &p) { return p.inFontUcs4(c); }))
+                    sansGlyphe << QStringLiteral("U+%1").arg(uint(c), 4, 16, QChar(u'0'));
+            }
+            if (liste->objectName() != QStringLiteral("listeRessemblants"))
+                break;
+        }
+    }
+    sansGlyphe.removeDuplicates();
+    QVERIFY2(sansGlyphe.isEmpty(), qPrintable(sansGlyphe.join(u' ')));
 }
 
 QTEST_MAIN(TestWindow)

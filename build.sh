@@ -7,7 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake g++ ninja-build qt6-base-dev qt6-l10n-tools fonts-liberation2 fonts-droid-fallback
+packages=(cmake g++ ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+          fonts-liberation2 fonts-droid-fallback
           fonts-thai-tlwg fonts-lohit-deva fonts-unifont clang libclang-rt-14-dev)
 
 missing=()

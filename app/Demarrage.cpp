@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QResource>
 #include <QTranslator>
@@ -18,13 +19,13 @@ const QString Ressources = QStringLiteral("Gui.rcc");
 const QString DossierTraductions = QStringLiteral("Lang/");
 constexpr qint64 TailleMax = 64 * 1024 * 1024;
 
-// The file QTranslator::load(nomLocale, "Lang/") takes: fr_FR.qm, fr_FR, fr.qm, fr.
-QString CheminTraduction(QString nom)
+// The file QTranslator::load(nomLocale, dossier) takes: fr_FR.qm, fr_FR, fr.qm, fr.
+QString CheminTraduction(const QString &dossier, QString nom)
 {
     for (;;) {
         for (const QString &essai : {nom + QStringLiteral(".qm"), nom})
-            if (QFileInfo(DossierTraductions + essai).isFile())
-                return DossierTraductions + essai;
+            if (QFileInfo(dossier + essai).isFile())
+                return dossier + essai;
         const int coupure = int(nom.lastIndexOf(QRegularExpression(QStringLiteral("[_.]"))));
         if (coupure <= 0)
             return QString();
@@ -64,10 +65,27 @@ void Demarrage::EnregistrerRessourcesExternes()
         QResource::registerResource(Ressources, QString());
 }
 
-void Demarrage::InstallerTraduction(QTranslator &traducteur, const QString &nomLocale)
+void Demarrage::InstallerTraduction(QTranslator &traducteur, QTranslator &traducteurQt,
+                                    const QString &nomLocale)
 {
-    const QString chemin = CheminTraduction(nomLocale);
-    if (!chemin.isEmpty() && FichierSur(chemin, ControleFichiers::ProblemeTraduction))
-        (void)traducteur.load(chemin);
+    QString chemin = CheminTraduction(DossierTraductions, nomLocale);
+    if (chemin.isEmpty())
+        chemin = CheminTraduction(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                                      DossierTraductions,
+                                  nomLocale);
+    bool charge = !chemin.isEmpty() &&
+                  FichierSur(chemin, ControleFichiers::ProblemeTraduction) &&
+                  traducteur.load(chemin);
+    const bool francais = nomLocale.startsWith(QLatin1String("fr"));
+    if (!charge)
+        charge = traducteur.load(francais ? QStringLiteral(":/i18n/vivarel_fr.qm")
+                                          : QStringLiteral(":/i18n/vivarel_en.qm"));
     QCoreApplication::installTranslator(&traducteur);
+
+    const QString langue = traducteur.language().isEmpty()
+                               ? (francais ? QStringLiteral("fr") : QStringLiteral("en"))
+                               : traducteur.language().section(QLatin1Char('_'), 0, 0);
+    if (traducteurQt.load(QStringLiteral("qtbase_") + langue,
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&traducteurQt);
 }

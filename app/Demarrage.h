@@ -14,9 +14,13 @@ struct Demarrage
     // Mounts "Gui.rcc" at the resource root, beside the compiled-in resources.
     static void EnregistrerRessourcesExternes();
 
-    // Loads the catalogue for `nomLocale` from "Lang/" (fr_FR.qm, fr_FR, fr.qm, fr, ...) and
-    // installs the translator whether or not a catalogue was found.
-    static void InstallerTraduction(QTranslator &traducteur, const QString &nomLocale);
+    // The window speaks French under a French locale and English under any other. A catalogue
+    // for `nomLocale` in "Lang/" (fr_FR.qm, fr_FR, fr.qm, fr, ...) of the working folder, or
+    // else of the program's folder, replaces the embedded one. Qt's own translation of its
+    // dialogs, menus and buttons follows the window's language. Both translators are installed
+    // whatever was found.
+    static void InstallerTraduction(QTranslator &traducteur, QTranslator &traducteurQt,
+                                    const QString &nomLocale);
 };
 
 #endif

@@ -19,7 +19,8 @@ int main(int argc, char *argv[])
     Demarrage::EnregistrerRessourcesExternes();
     const QString nomLocale = QLocale::system().name();
     QTranslator traducteur;
-    Demarrage::InstallerTraduction(traducteur, nomLocale);
+    QTranslator traducteurQt;
+    Demarrage::InstallerTraduction(traducteur, traducteurQt, nomLocale);
 
     // Built after the translator is installed: the window translates its texts once, here.
     Fen_Principale fenetre;

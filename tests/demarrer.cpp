@@ -12,8 +12,8 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     Demarrage::EnregistrerRessourcesExternes();
-    QTranslator traducteur;
-    Demarrage::InstallerTraduction(traducteur, QStringLiteral("fr_FR"));
+    QTranslator traducteur, traducteurQt;
+    Demarrage::InstallerTraduction(traducteur, traducteurQt, QStringLiteral("fr_FR"));
     Fen_Principale fenetre;
     QDirIterator parcours(QStringLiteral(":/"), QDir::Files, QDirIterator::Subdirectories);
     while (parcours.hasNext()) {

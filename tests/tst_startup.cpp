@@ -53,11 +53,15 @@ public:
     QString Legende(const QString &nomLocale)
     {
         Demarrage::EnregistrerRessourcesExternes();
-        QTranslator traducteur;
-        Demarrage::InstallerTraduction(traducteur, nomLocale);
+        QTranslator traducteur, traducteurQt;
+        Demarrage::InstallerTraduction(traducteur, traducteurQt, nomLocale);
+        boutonQt = QCoreApplication::translate("QPlatformTheme", "Cancel");
         Fen_Principale fenetre;
         return fenetre.findChild<QLabel *>(QStringLiteral("labelPseudo"))->text();
     }
+
+    // Qt's own word on a standard button, as its translator gave it.
+    QString boutonQt;
 
 private:
     QTemporaryDir temporaire;
@@ -74,6 +78,7 @@ private slots:
     void defaultValues();
     void catalogueFoundByLocale_data();
     void catalogueFoundByLocale();
+    void qtSpeaksTheWindowsLanguage();
     void externalResourcesMountAtRoot();
     void settingsComeBack();
     void damagedFilesNeverKill_data();
@@ -112,6 +117,7 @@ void TestStartup::catalogueFoundByLocale_data()
                                             << "Votre Pseudo:";
     QTest::newRow("beside the program, not in Lang") << Fichiers{{"fr.qm", qm}} << "fr_FR"
                                                      << "Votre Pseudo:";
+    QTest::newRow("another locale speaks English") << Fichiers{} << "de_DE" << "Your nickname:";
     QTest::newRow("garbage catalogue and resources")
         << Fichiers{{"Lang/fr_FR.qm", QString()}, {"Gui.rcc", QString()}} << "fr_FR"
         << "Votre Pseudo:";
@@ -125,6 +131,16 @@ void TestStartup::catalogueFoundByLocale()
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*"))); // missing files are silent
     Demarrer depart(fichiers);
     QCOMPARE(depart.Legende(locale), legende);
+}
+
+// Qt's dialogs and buttons follow the window: French under French, English otherwise.
+void TestStartup::qtSpeaksTheWindowsLanguage()
+{
+    Demarrer depart({});
+    depart.Legende(QStringLiteral("fr_CA"));
+    QCOMPARE(depart.boutonQt, QStringLiteral("Annuler"));
+    depart.Legende(QStringLiteral("de_DE"));
+    QCOMPARE(depart.boutonQt, QStringLiteral("Cancel"));
 }
 
 void TestStartup::externalResourcesMountAtRoot()

@@ -1,0 +1,288 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="fr">
+<context>
+    <name>EtapesDegrade</name>
+    <message>
+        <source>Ajouter une couleur au dégradé</source>
+        <translation>Ajouter une couleur au dégradé</translation>
+    </message>
+    <message>
+        <source>Retirer cette couleur du dégradé</source>
+        <translation>Retirer cette couleur du dégradé</translation>
+    </message>
+</context>
+<context>
+    <name>Fen_Principale</name>
+    <message>
+        <source>Insérer</source>
+        <translation>Insérer</translation>
+    </message>
+    <message>
+        <source>Colorier le texte sélectionné!</source>
+        <translation>Colorier le texte sélectionné!</translation>
+    </message>
+    <message>
+        <source>Appliquer le dégradé sur le texte sélectionné</source>
+        <translation>Appliquer le dégradé sur le texte sélectionné</translation>
+    </message>
+    <message>
+        <source>Réinitialiser le texte sélectionné</source>
+        <translation>Réinitialiser le texte sélectionné</translation>
+    </message>
+    <message>
+        <source>Appliquer sur le texte sélectionné</source>
+        <translation>Appliquer sur le texte sélectionné</translation>
+    </message>
+    <message>
+        <source>Ajuster à 45 caractères</source>
+        <translation>Ajuster à 45 caractères</translation>
+    </message>
+    <message>
+        <source>Caractère ressemblant à une lettre:</source>
+        <translation>Caractère ressemblant à une lettre:</translation>
+    </message>
+    <message>
+        <source>Double lettre:</source>
+        <translation>Double lettre:</translation>
+    </message>
+    <message>
+        <source>Smiley:</source>
+        <translation>Smiley:</translation>
+    </message>
+    <message>
+        <source>Autre:</source>
+        <translation>Autre:</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Serré</source>
+        <translation>Serré</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Large</translation>
+    </message>
+    <message>
+        <source>Texte en italique</source>
+        <translation>Texte en italique</translation>
+    </message>
+    <message>
+        <source>Texte en gras</source>
+        <translation>Texte en gras</translation>
+    </message>
+    <message>
+        <source>Texte en majuscules</source>
+        <translation>Texte en majuscules</translation>
+    </message>
+    <message>
+        <source>Ignorer les espaces</source>
+        <translation>Ignorer les espaces</translation>
+    </message>
+    <message>
+        <source>Votre Pseudo:</source>
+        <translation>Votre Pseudo:</translation>
+    </message>
+    <message>
+        <source>Texte à copier-coller dans trackmania:</source>
+        <translation>Texte à copier-coller dans trackmania:</translation>
+    </message>
+    <message>
+        <source>Ce champ ne doit pas dépasser 45 caractères.</source>
+        <translation>Ce champ ne doit pas dépasser 45 caractères.</translation>
+    </message>
+    <message>
+        <source>Nombre de caractères actuels:</source>
+        <translation>Nombre de caractères actuels:</translation>
+    </message>
+    <message>
+        <source>Sélectionnez une couleur:</source>
+        <translation>Sélectionnez une couleur:</translation>
+    </message>
+    <message>
+        <source>Sélectionnez la couleur de départ:</source>
+        <translation>Sélectionnez la couleur de départ:</translation>
+    </message>
+    <message>
+        <source>Sélectionnez la couleur d&apos;arrivée:</source>
+        <translation>Sélectionnez la couleur d&apos;arrivée:</translation>
+    </message>
+    <message>
+        <source>Le paramètre ci-dessus permet de faire varier la vitesse du dégradé.&lt;br /&gt;Si vous changez de couleur tous les caractères, le dégradé sera beau mais très consommateur en nombre de caractères.&lt;br /&gt;&lt;strong&gt;Si vous dépassez le nombre de caractères maxi, essayez d&apos;augmenter ce paramètre.&lt;/strong&gt;</source>
+        <translation>Le paramètre ci-dessus permet de faire varier la vitesse du dégradé.&lt;br /&gt;Si vous changez de couleur tous les caractères, le dégradé sera beau mais très consommateur en nombre de caractères.&lt;br /&gt;&lt;strong&gt;Si vous dépassez le nombre de caractères maxi, essayez d&apos;augmenter ce paramètre.&lt;/strong&gt;</translation>
+    </message>
+    <message>
+        <source>Attention, le nombre de couleurs affichables dans un pseudo est limité dans Trackmania.&lt;br /&gt;&lt;strong&gt;Le carré ci-contre vous affiche la couleur telle qu&apos;elle sera visible dans Trackmania.&lt;/strong&gt; Cette couleur peut donc légèrement varier de celle que vous choisissez de manière précise dans la boite de dialogue.</source>
+        <translation>Attention, le nombre de couleurs affichables dans un pseudo est limité dans Trackmania.&lt;br /&gt;&lt;strong&gt;Le carré ci-contre vous affiche la couleur telle qu&apos;elle sera visible dans Trackmania.&lt;/strong&gt; Cette couleur peut donc légèrement varier de celle que vous choisissez de manière précise dans la boite de dialogue.</translation>
+    </message>
+    <message>
+        <source>Attention, selon les caractéristiques de votre système, &lt;strong&gt;certains caractères spéciaux peuvent ne pas s&apos;afficher correctement.&lt;/strong&gt; C&apos;est le cas si un carré blanc est visble à la place du caractère attendu.&lt;br /&gt;Si vous ne visualisez pas un caractère qui vous intéresse, essayez de le copier-coller directement dans Trackmania à partir </source>
+        <translation>Attention, selon les caractéristiques de votre système, &lt;strong&gt;certains caractères spéciaux peuvent ne pas s&apos;afficher correctement.&lt;/strong&gt; C&apos;est le cas si un carré blanc est visble à la place du caractère attendu.&lt;br /&gt;Si vous ne visualisez pas un caractère qui vous intéresse, essayez de le copier-coller directement dans Trackmania à partir </translation>
+    </message>
+    <message>
+        <source>de cette page web.</source>
+        <translation>de cette page web.</translation>
+    </message>
+    <message>
+        <source>Espacement des caractères:</source>
+        <translation>Espacement des caractères:</translation>
+    </message>
+    <message>
+        <source>Attention, Vivarel ne gère l&apos;espacement des caractères que sur le pseudo dans sa globalité.&lt;br /&gt;C&apos;est le seul effet pour lequel vous ne pouvez pas sélectionner les caractères à modifier.</source>
+        <translation>Attention, Vivarel ne gère l&apos;espacement des caractères que sur le pseudo dans sa globalité.&lt;br /&gt;C&apos;est le seul effet pour lequel vous ne pouvez pas sélectionner les caractères à modifier.</translation>
+    </message>
+    <message>
+        <source>Caractère spécial</source>
+        <translation>Caractère spécial</translation>
+    </message>
+    <message>
+        <source>Couleur uniforme</source>
+        <translation>Couleur uniforme</translation>
+    </message>
+    <message>
+        <source>Dégradé de couleur</source>
+        <translation>Dégradé de couleur</translation>
+    </message>
+    <message>
+        <source>Effet sur le texte</source>
+        <translation>Effet sur le texte</translation>
+    </message>
+    <message>
+        <source>Rend au texte sélectionné l&apos;aspect du texte tapé</source>
+        <translation>Rend au texte sélectionné l&apos;aspect du texte tapé</translation>
+    </message>
+    <message>
+        <source>Met le caractère choisi à la place du curseur</source>
+        <translation>Met le caractère choisi à la place du curseur</translation>
+    </message>
+    <message>
+        <source>Donne au texte sélectionné la couleur du carré</source>
+        <translation>Donne au texte sélectionné la couleur du carré</translation>
+    </message>
+    <message>
+        <source>Colore le texte sélectionné en dégradé</source>
+        <translation>Colore le texte sélectionné en dégradé</translation>
+    </message>
+    <message>
+        <source>Place les changements de couleur pour que le code tienne en 45 caractères</source>
+        <translation>Place les changements de couleur pour que le code tienne en 45 caractères</translation>
+    </message>
+    <message>
+        <source>Applique au texte sélectionné les effets cochés</source>
+        <translation>Applique au texte sélectionné les effets cochés</translation>
+    </message>
+    <message>
+        <source>Attention, il y a trop de caractères!</source>
+        <translation>Attention, il y a trop de caractères!</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le bouton.</source>
+        <translation>Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le bouton.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ajuster : le texte seul fait déjà %1 caractères.</source>
+        <translation>Impossible d&apos;ajuster : le texte seul fait déjà %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ajuster : même une seule couleur dépasse 45 caractères.</source>
+        <translation>Impossible d&apos;ajuster : même une seule couleur dépasse 45 caractères.</translation>
+    </message>
+    <message>
+        <source>Dégradé ajusté : le code fait %1 caractères.</source>
+        <translation>Dégradé ajusté : le code fait %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Sélectionnez du texte pour voir la longueur du code.</source>
+        <translation>Sélectionnez du texte pour voir la longueur du code.</translation>
+    </message>
+    <message>
+        <source>Le code fera %1 caractères</source>
+        <translation>Le code fera %1 caractères</translation>
+    </message>
+    <message>
+        <source>Veuillez sélectionner la partie du texte à réinitialiser avant de cliquer sur le bouton.</source>
+        <translation>Veuillez sélectionner la partie du texte à réinitialiser avant de cliquer sur le bouton.</translation>
+    </message>
+    <message>
+        <source>Veuillez sélectionner la partie du texte à mettre en forme avant de cliquer sur le bouton.</source>
+        <translation>Veuillez sélectionner la partie du texte à mettre en forme avant de cliquer sur le bouton.</translation>
+    </message>
+    <message>
+        <source>l&apos;ombre ($s), que Vivarel ne sait pas écrire</source>
+        <translation>l&apos;ombre ($s), que Vivarel ne sait pas écrire</translation>
+    </message>
+    <message>
+        <source>un lien « %1 », dont le texte est gardé</source>
+        <translation>un lien « %1 », dont le texte est gardé</translation>
+    </message>
+    <message>
+        <source>Code importé.</source>
+        <translation>Code importé.</translation>
+    </message>
+    <message>
+        <source>Code importé. Laissé de côté : %1.</source>
+        <translation>Code importé. Laissé de côté : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>QFrame_Perso</name>
+    <message>
+        <source>Cliquez, ou appuyez sur Espace, pour choisir la couleur</source>
+        <translation>Cliquez, ou appuyez sur Espace, pour choisir la couleur</translation>
+    </message>
+</context>
+<context>
+    <name>SortieCode</name>
+    <message>
+        <source>Copier</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Importer un code…</source>
+        <translation>Importer un code…</translation>
+    </message>
+    <message>
+        <source>Copie le code dans le presse-papiers</source>
+        <translation>Copie le code dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Lit un code que vous avez déjà, pour le modifier ici</source>
+        <translation>Lit un code que vous avez déjà, pour le modifier ici</translation>
+    </message>
+    <message>
+        <source>Le texte collé contient des codes du jeu.</source>
+        <translation>Le texte collé contient des codes du jeu.</translation>
+    </message>
+    <message>
+        <source>Importer ce code</source>
+        <translation>Importer ce code</translation>
+    </message>
+    <message>
+        <source>Remplace le pseudo par ce que le code décrit</source>
+        <translation>Remplace le pseudo par ce que le code décrit</translation>
+    </message>
+    <message>
+        <source>Aperçu dans le jeu</source>
+        <translation>Aperçu dans le jeu</translation>
+    </message>
+    <message>
+        <source>Code copié.</source>
+        <translation>Code copié.</translation>
+    </message>
+    <message>
+        <source>Importer un code</source>
+        <translation>Importer un code</translation>
+    </message>
+    <message>
+        <source>Collez le code de votre pseudo :</source>
+        <translation>Collez le code de votre pseudo :</translation>
+    </message>
+</context>
+</TS>

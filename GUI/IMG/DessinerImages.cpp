@@ -66,12 +66,14 @@ QImage Banniere()
     return image;
 }
 
-QImage Icone()
+// Drawn at 128 pixels and scaled by the painter, so every size is drawn, not resampled.
+QImage Icone(int taille = 128)
 {
-    QImage image(128, 128, QImage::Format_ARGB32);
+    QImage image(taille, taille, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter peintre(&image);
     peintre.setRenderHint(QPainter::Antialiasing);
+    peintre.scale(taille / 128.0, taille / 128.0);
 
     QLinearGradient fond(0, 0, 128, 128);
     fond.setColorAt(0, QColor(255, 204, 0));
@@ -93,9 +95,20 @@ QImage Icone()
 
 } // namespace
 
+// With --icones DIR: the icon at the desktop's usual sizes, in DIR/hicolor/NxN/apps.
 int main(int argc, char *argv[])
 {
     QGuiApplication application(argc, argv);
+    if (argc > 2 && qstrcmp(argv[1], "--icones") == 0) {
+        QDir dossier(QString::fromLocal8Bit(argv[2]));
+        for (int taille : {16, 24, 32, 48, 64, 128, 256}) {
+            const QString sous = QStringLiteral("hicolor/%1x%1/apps").arg(taille);
+            if (!dossier.mkpath(sous) ||
+                !Icone(taille).save(dossier.filePath(sous + "/io.github.vivarel.Vivarel.png")))
+                return 1;
+        }
+        return 0;
+    }
     const QDir dossier(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     const bool ok = Banniere().save(dossier.filePath(QStringLiteral("TitreLogiciel.png"))) &&
                     Icone().save(dossier.filePath(QStringLiteral("IconeVVRL.png")));

@@ -104,7 +104,7 @@ struct Fenetre
     }
     void Cliquer(const char *bouton)
     {
-        fenetre.findChild<QPushButton *>(QLatin1String(bouton))->click();
+        fenetre.findChild<QAbstractButton *>(QLatin1String(bouton))->click();
     }
 };
 

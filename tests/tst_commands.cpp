@@ -43,7 +43,7 @@ struct Commandes : FenetreTest
 {
     Commandes() { fenetre.show(); }
 
-    void Cliquer(const char *bouton) { Trouver<QPushButton>(bouton)->click(); }
+    void Cliquer(const char *bouton) { Trouver<QAbstractButton>(bouton)->click(); }
 
     void ChoisirCouleur(const char *carre, const QColor &couleur)
     {

@@ -117,7 +117,8 @@ void TestStartup::catalogueFoundByLocale_data()
                                             << "Votre Pseudo:";
     QTest::newRow("beside the program, not in Lang") << Fichiers{{"fr.qm", qm}} << "fr_FR"
                                                      << "Votre Pseudo:";
-    QTest::newRow("another locale speaks English") << Fichiers{} << "de_DE" << "Your nickname:";
+    QTest::newRow("another locale speaks English") << Fichiers{} << "de_DE"
+                                                   << "Your nickname:";
     QTest::newRow("garbage catalogue and resources")
         << Fichiers{{"Lang/fr_FR.qm", QString()}, {"Gui.rcc", QString()}} << "fr_FR"
         << "Votre Pseudo:";

@@ -198,13 +198,13 @@ void TestWidgets::gradientStopsAddAndRemove()
 {
     EtapesDegrade etapes(new QLabel, new QFrame_Perso, new QLabel, new QFrame_Perso);
     QSignalSpy modifiees(&etapes, &EtapesDegrade::Modifiees);
-    auto *plus = etapes.findChild<QPushButton *>(QStringLiteral("boutonAjouterCouleur"));
+    auto *plus = etapes.findChild<QAbstractButton *>(QStringLiteral("boutonAjouterCouleur"));
     for (int i = 0; i < 5; ++i)
         plus->click();
     QCOMPARE(etapes.Couleurs().size(), 6); // six at most
     QVERIFY(!plus->isEnabled());
     QCOMPARE(modifiees.count(), 4);
-    for (QPushButton *bouton : etapes.findChildren<QPushButton *>())
+    for (QAbstractButton *bouton : etapes.findChildren<QAbstractButton *>())
         if (bouton->text() == QStringLiteral("−")) {
             bouton->click();
             break;

@@ -5,7 +5,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -27,9 +27,10 @@ QVBoxLayout *Colonne(QWidget *carre, QWidget *dessous)
 EtapesDegrade::EtapesDegrade(QLabel *libelleDepart, QFrame_Perso *depart, QLabel *libelleArrivee,
                              QFrame_Perso *arrivee)
     : Depart(depart), Arrivee(arrivee), Rangee(new QHBoxLayout(this)),
-      BoutonAjouter(new QPushButton(QStringLiteral("+")))
+      BoutonAjouter(new QToolButton)
 {
     Rangee->setContentsMargins(0, 0, 0, 0);
+    BoutonAjouter->setText(QStringLiteral("+"));
     BoutonAjouter->setFixedSize(TailleEtape, TailleEtape);
     Rangee->addLayout(Colonne(depart, libelleDepart));
     Rangee->addLayout(Colonne(arrivee, libelleArrivee));
@@ -37,7 +38,7 @@ EtapesDegrade::EtapesDegrade(QLabel *libelleDepart, QFrame_Perso *depart, QLabel
     Rangee->addStretch();
     BoutonAjouter->setObjectName(QStringLiteral("boutonAjouterCouleur"));
     BoutonAjouter->setToolTip(tr("Ajouter une couleur au dégradé"));
-    connect(BoutonAjouter, &QPushButton::clicked, this, &EtapesDegrade::Ajouter);
+    connect(BoutonAjouter, &QToolButton::clicked, this, &EtapesDegrade::Ajouter);
     connect(depart, &QFrame_Perso::CouleurChoisie, this, &EtapesDegrade::Modifiees);
     connect(arrivee, &QFrame_Perso::CouleurChoisie, this, &EtapesDegrade::Modifiees);
 }
@@ -73,7 +74,8 @@ void EtapesDegrade::Ajouter()
     auto *carre = new QFrame_Perso;
     carre->setObjectName(QStringLiteral("carreIntermediaire%1").arg(Intermediaires.size() + 1));
     carre->setFixedSize(TailleEtape, TailleEtape);
-    auto *retirer = new QPushButton(QStringLiteral("−"));
+    auto *retirer = new QToolButton;
+    retirer->setText(QStringLiteral("−"));
     retirer->setToolTip(tr("Retirer cette couleur du dégradé"));
     retirer->setFixedWidth(TailleEtape);
     auto *colonne = Colonne(carre, retirer);
@@ -84,7 +86,7 @@ void EtapesDegrade::Ajouter()
     Intermediaires << carre;
 
     connect(carre, &QFrame_Perso::CouleurChoisie, this, &EtapesDegrade::Modifiees);
-    connect(retirer, &QPushButton::clicked, this, [this, carre, retirer, colonne] {
+    connect(retirer, &QToolButton::clicked, this, [this, carre, retirer, colonne] {
         Intermediaires.removeOne(carre);
         delete colonne;
         carre->deleteLater();

@@ -8,7 +8,7 @@
 class QFrame_Perso;
 class QHBoxLayout;
 class QLabel;
-class QPushButton;
+class QToolButton;
 
 // The gradient's colours in a row: the start square, the colours added between, the end
 // square. "+" adds a colour before the end, "−" under an added one removes it.
@@ -37,7 +37,7 @@ private:
     QFrame_Perso *Arrivee;
     QList<QFrame_Perso *> Intermediaires;
     QHBoxLayout *Rangee;
-    QPushButton *BoutonAjouter;
+    QToolButton *BoutonAjouter;
 };
 
 #endif

@@ -42,6 +42,15 @@ void QTextEdit_Perso::scrollContentsBy(int dx, int dy)
         Partenaire->horizontalScrollBar()->setValue(horizontal);
 }
 
+// A partner lying inside this editor (the nickname over its shadow) keeps its size, one pixel
+// up and left.
+void QTextEdit_Perso::resizeEvent(QResizeEvent *event)
+{
+    QTextEdit::resizeEvent(event);
+    if (Partenaire && Partenaire->parentWidget() == this)
+        Partenaire->setGeometry(QRect(QPoint(-1, -1), size()));
+}
+
 // A non-null empty answer: with a null one the document would open the file itself.
 QVariant QTextEdit_Perso::loadResource(int type, const QUrl &)
 {

@@ -25,6 +25,7 @@ public:
 
 protected:
     void scrollContentsBy(int dx, int dy) override;
+    void resizeEvent(QResizeEvent *event) override;
     QVariant loadResource(int type, const QUrl &name) override;
 
 private:

@@ -202,9 +202,10 @@ void Fen_Principale::CreerTextes()
             tr("de cette page web.") + QStringLiteral("</a>"));
     AideCaracteres->setOpenExternalLinks(true);
     LabelCout = Nouveau<QLabel>("labelCout");
-    LabelCout->setWordWrap(true);
+    // The gradient page's texts keep their lines, which <br /> already breaks: a wrapped label
+    // asks for its height only once laid out, too late for the tab's own size.
+    AideDegrade->setWordWrap(false);
     MessageAjustement = Nouveau<QLabel>("messageAjustement");
-    MessageAjustement->setWordWrap(true);
     LabelEspacement = Nouveau<QLabel>("labelEspacement", tr("Espacement des caractères:"));
     AideEspacement = NouvelleAide(
         "aideEspacement",
@@ -355,12 +356,13 @@ void Fen_Principale::ReglerTailles()
     // The window is never smaller than what it holds: the gradient page, the preview and the
     // import offer need more than the 460 pixels it once had.
     DispositionFenetre->setSizeConstraint(QLayout::SetMinimumSize);
-    EditeurOmbre->setFixedWidth(501);
+    // At least 501 pixels wide, wider with the window; the nickname editor follows the
+    // shadow's size, one pixel up and left.
+    EditeurOmbre->setMinimumWidth(501);
+    EditeurOmbre->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     EditeurOmbre->setFixedHeight(
         qMax(32, EditeurOmbre->HauteurUneLigne({PoliceNormale, PoliceLarge, PoliceSerree})));
-    EditeurPseudo->move(-1, -1);
-    EditeurPseudo->setFixedWidth(EditeurOmbre->width());
-    EditeurPseudo->setFixedHeight(EditeurOmbre->height());
+    EditeurPseudo->setGeometry(QRect(QPoint(-1, -1), EditeurOmbre->size()));
     // A whole 45-character code in sight.
     const QString codeType = QStringLiteral("$0123456789abcdefgimnotwz");
     LigneSortie->setMinimumWidth(LigneSortie->fontMetrics().horizontalAdvance(codeType) *
@@ -372,7 +374,7 @@ void Fen_Principale::ReglerTailles()
     Compteur->setMinimumHeight(2 * Compteur->fontMetrics().height());
     for (QFrame_Perso *carre : {CarreCouleur, CarreDepart, CarreArrivee})
         carre->setFixedSize(80, 80);
-    PasDegrade->setFixedSize(290, 30);
+    PasDegrade->setMinimumWidth(290); // its height, and more width, from its text
 
     QPalette transparente;
     transparente.setBrush(QPalette::All, QPalette::Base,

@@ -1,0 +1,110 @@
+// Run once per desktop set-up (see CMakeLists.txt): the default font, QT_SCALE_FACTOR 1.5 and
+// 2, and a 12-point application font (VIVAREL_POLICE_TEST=12).
+#include "FenetreTest.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTabWidget>
+#include <QtTest>
+
+class TestLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void defaultValues();
+    void everyPageFits_data();
+    void everyPageFits();
+    void fieldAndOutputGrowWithTheWindow();
+};
+
+void TestLayout::initTestCase()
+{
+    const int points = qEnvironmentVariableIntValue("VIVAREL_POLICE_TEST");
+    if (points > 0) {
+        QFont police = QApplication::font();
+        police.setPointSize(points);
+        QApplication::setFont(police);
+    }
+}
+
+void TestLayout::defaultValues()
+{
+    FenetreTest f;
+    f.fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+    QVERIFY(f.ombre->width() >= 501);
+    QCOMPARE(f.editeur->geometry(), f.ombre->rect().translated(-1, -1));
+}
+
+void TestLayout::everyPageFits_data()
+{
+    QTest::addColumn<int>("page");
+    for (int page = 0; page < 4; ++page)
+        QTest::addRow("page %d", page) << page;
+}
+
+// No two visible widgets side by side overlap, and every label and button has the room it
+// asks for, on every page.
+void TestLayout::everyPageFits()
+{
+    QFETCH(int, page);
+    FenetreTest f;
+    f.fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+    f.Trouver<QTabWidget>("onglets")->setCurrentIndex(page);
+    for (int tour = 0; tour < 3; ++tour) // a text set on the way asks for room again
+        QCoreApplication::processEvents();
+
+    QList<QWidget *> conteneurs{&f.fenetre};
+    for (QWidget *w : f.fenetre.findChildren<QWidget *>())
+        if (w->layout() && w->isVisible())
+            conteneurs << w;
+    for (QWidget *conteneur : conteneurs) {
+        QList<QWidget *> enfants;
+        for (QObject *o : conteneur->children())
+            if (o->isWidgetType() && static_cast<QWidget *>(o)->isVisible())
+                enfants << static_cast<QWidget *>(o);
+        for (int i = 0; i < enfants.size(); ++i)
+            for (int j = i + 1; j < enfants.size(); ++j)
+                QVERIFY2(!enfants[i]->geometry().intersects(enfants[j]->geometry()),
+                         qPrintable(enfants[i]->objectName() + " / " + enfants[j]->objectName() +
+                                    " in " + conteneur->objectName()));
+    }
+    for (QWidget *w : f.fenetre.findChildren<QWidget *>()) {
+        if (!w->isVisible() || !(qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)))
+            continue;
+        auto *label = qobject_cast<QLabel *>(w);
+        const QSize voulu =
+            label && label->wordWrap()
+                ? QSize(label->minimumSizeHint().width(), label->heightForWidth(label->width()))
+                : w->sizeHint();
+        QVERIFY2(
+            w->width() >= voulu.width() && w->height() >= voulu.height(),
+            qPrintable(QStringLiteral("%1 [%2] %3x%4 < %5x%6")
+                           .arg(w->objectName(), label ? label->text().left(30)
+                                                       : static_cast<QAbstractButton *>(w)->text())
+                           .arg(w->width())
+                           .arg(w->height())
+                           .arg(voulu.width())
+                           .arg(voulu.height())));
+    }
+}
+
+// Made wider, the window gives the room to the nickname field and the output line.
+void TestLayout::fieldAndOutputGrowWithTheWindow()
+{
+    FenetreTest f;
+    f.fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+    const int champ = f.ombre->width(), sortie = f.sortie->width();
+    f.fenetre.resize(f.fenetre.width() + 200, f.fenetre.height());
+    QCoreApplication::processEvents();
+    QVERIFY(f.ombre->width() > champ);
+    QVERIFY(f.sortie->width() > sortie);
+    QCOMPARE(f.editeur->size(), f.ombre->size());
+}
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"

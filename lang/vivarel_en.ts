@@ -15,30 +15,6 @@
 <context>
     <name>Fen_Principale</name>
     <message>
-        <source>Insérer</source>
-        <translation>Insert</translation>
-    </message>
-    <message>
-        <source>Colorier le texte sélectionné!</source>
-        <translation>Colour the selected text!</translation>
-    </message>
-    <message>
-        <source>Appliquer le dégradé sur le texte sélectionné</source>
-        <translation>Apply the gradient to the selected text</translation>
-    </message>
-    <message>
-        <source>Réinitialiser le texte sélectionné</source>
-        <translation>Reset the selected text</translation>
-    </message>
-    <message>
-        <source>Appliquer sur le texte sélectionné</source>
-        <translation>Apply to the selected text</translation>
-    </message>
-    <message>
-        <source>Ajuster à 45 caractères</source>
-        <translation>Fit to 45 characters</translation>
-    </message>
-    <message>
         <source>Caractère ressemblant à une lettre:</source>
         <translation>Character that looks like a letter:</translation>
     </message>
@@ -230,6 +206,30 @@
         <source>Code importé. Laissé de côté : %1.</source>
         <translation>Code imported. Left out: %1.</translation>
     </message>
+    <message>
+        <source>&amp;Insérer</source>
+        <translation>&amp;Insert</translation>
+    </message>
+    <message>
+        <source>&amp;Colorier le texte sélectionné!</source>
+        <translation>&amp;Colour the selected text!</translation>
+    </message>
+    <message>
+        <source>&amp;Appliquer le dégradé sur le texte sélectionné</source>
+        <translation>&amp;Apply the gradient to the selected text</translation>
+    </message>
+    <message>
+        <source>&amp;Réinitialiser le texte sélectionné</source>
+        <translation>&amp;Reset the selected text</translation>
+    </message>
+    <message>
+        <source>&amp;Appliquer sur le texte sélectionné</source>
+        <translation>&amp;Apply to the selected text</translation>
+    </message>
+    <message>
+        <source>A&amp;juster à 45 caractères</source>
+        <translation>&amp;Fit to 45 characters</translation>
+    </message>
 </context>
 <context>
     <name>QFrame_Perso</name>
@@ -240,14 +240,6 @@
 </context>
 <context>
     <name>SortieCode</name>
-    <message>
-        <source>Copier</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Importer un code…</source>
-        <translation>Import a code…</translation>
-    </message>
     <message>
         <source>Copie le code dans le presse-papiers</source>
         <translation>Copies the code to the clipboard</translation>
@@ -283,6 +275,14 @@
     <message>
         <source>Collez le code de votre pseudo :</source>
         <translation>Paste your nickname&apos;s code:</translation>
+    </message>
+    <message>
+        <source>Co&amp;pier</source>
+        <translation>Co&amp;py</translation>
+    </message>
+    <message>
+        <source>I&amp;mporter un code…</source>
+        <translation>I&amp;mport a code…</translation>
     </message>
 </context>
 </TS>

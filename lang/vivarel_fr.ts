@@ -15,30 +15,6 @@
 <context>
     <name>Fen_Principale</name>
     <message>
-        <source>Insérer</source>
-        <translation>Insérer</translation>
-    </message>
-    <message>
-        <source>Colorier le texte sélectionné!</source>
-        <translation>Colorier le texte sélectionné!</translation>
-    </message>
-    <message>
-        <source>Appliquer le dégradé sur le texte sélectionné</source>
-        <translation>Appliquer le dégradé sur le texte sélectionné</translation>
-    </message>
-    <message>
-        <source>Réinitialiser le texte sélectionné</source>
-        <translation>Réinitialiser le texte sélectionné</translation>
-    </message>
-    <message>
-        <source>Appliquer sur le texte sélectionné</source>
-        <translation>Appliquer sur le texte sélectionné</translation>
-    </message>
-    <message>
-        <source>Ajuster à 45 caractères</source>
-        <translation>Ajuster à 45 caractères</translation>
-    </message>
-    <message>
         <source>Caractère ressemblant à une lettre:</source>
         <translation>Caractère ressemblant à une lettre:</translation>
     </message>
@@ -230,6 +206,30 @@
         <source>Code importé. Laissé de côté : %1.</source>
         <translation>Code importé. Laissé de côté : %1.</translation>
     </message>
+    <message>
+        <source>&amp;Insérer</source>
+        <translation>&amp;Insérer</translation>
+    </message>
+    <message>
+        <source>&amp;Colorier le texte sélectionné!</source>
+        <translation>&amp;Colorier le texte sélectionné!</translation>
+    </message>
+    <message>
+        <source>&amp;Appliquer le dégradé sur le texte sélectionné</source>
+        <translation>&amp;Appliquer le dégradé sur le texte sélectionné</translation>
+    </message>
+    <message>
+        <source>&amp;Réinitialiser le texte sélectionné</source>
+        <translation>&amp;Réinitialiser le texte sélectionné</translation>
+    </message>
+    <message>
+        <source>&amp;Appliquer sur le texte sélectionné</source>
+        <translation>&amp;Appliquer sur le texte sélectionné</translation>
+    </message>
+    <message>
+        <source>A&amp;juster à 45 caractères</source>
+        <translation>A&amp;juster à 45 caractères</translation>
+    </message>
 </context>
 <context>
     <name>QFrame_Perso</name>
@@ -240,14 +240,6 @@
 </context>
 <context>
     <name>SortieCode</name>
-    <message>
-        <source>Copier</source>
-        <translation>Copier</translation>
-    </message>
-    <message>
-        <source>Importer un code…</source>
-        <translation>Importer un code…</translation>
-    </message>
     <message>
         <source>Copie le code dans le presse-papiers</source>
         <translation>Copie le code dans le presse-papiers</translation>
@@ -283,6 +275,14 @@
     <message>
         <source>Collez le code de votre pseudo :</source>
         <translation>Collez le code de votre pseudo :</translation>
+    </message>
+    <message>
+        <source>Co&amp;pier</source>
+        <translation>Co&amp;pier</translation>
+    </message>
+    <message>
+        <source>I&amp;mporter un code…</source>
+        <translation>I&amp;mporter un code…</translation>
     </message>
 </context>
 </TS>

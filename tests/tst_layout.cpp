@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -72,6 +73,15 @@ void TestLayout::everyPageFits()
                          qPrintable(enfants[i]->objectName() + " / " + enfants[j]->objectName() +
                                     " in " + conteneur->objectName()));
     }
+    // Every push button in sight has its own Alt+letter.
+    QList<QKeySequence> raccourcis;
+    for (QPushButton *bouton : f.fenetre.findChildren<QPushButton *>())
+        if (bouton->isVisible()) {
+            const QKeySequence raccourci = QKeySequence::mnemonic(bouton->text());
+            QVERIFY2(!raccourci.isEmpty() && !raccourcis.contains(raccourci),
+                     qPrintable(bouton->text()));
+            raccourcis << raccourci;
+        }
     for (QWidget *w : f.fenetre.findChildren<QWidget *>()) {
         if (!w->isVisible() || !(qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)))
             continue;

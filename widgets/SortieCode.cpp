@@ -15,8 +15,8 @@
 #include <limits>
 
 SortieCode::SortieCode()
-    : BoutonCopier(new QPushButton(tr("Copier"))),
-      BoutonImporter(new QPushButton(tr("Importer un code…"))), Message(new QLabel),
+    : BoutonCopier(new QPushButton(tr("Co&pier"))),
+      BoutonImporter(new QPushButton(tr("I&mporter un code…"))), Message(new QLabel),
       Apercu(new ApercuJeu), Offre(new QWidget)
 {
     BoutonCopier->setObjectName(QStringLiteral("boutonCopier"));

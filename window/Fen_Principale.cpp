@@ -119,14 +119,14 @@ void Fen_Principale::AssignerCatalogue()
 
 void Fen_Principale::CreerWidgets()
 {
-    BoutonInserer = Nouveau<QPushButton>("boutonInserer", tr("Insérer"));
-    BoutonColorier = Nouveau<QPushButton>("boutonColorier", tr("Colorier le texte sélectionné!"));
+    BoutonInserer = Nouveau<QPushButton>("boutonInserer", tr("&Insérer"));
+    BoutonColorier = Nouveau<QPushButton>("boutonColorier", tr("&Colorier le texte sélectionné!"));
     BoutonDegrade =
-        Nouveau<QPushButton>("boutonDegrade", tr("Appliquer le dégradé sur le texte sélectionné"));
+        Nouveau<QPushButton>("boutonDegrade", tr("&Appliquer le dégradé sur le texte sélectionné"));
     BoutonReinitialiser =
-        Nouveau<QPushButton>("boutonReinitialiser", tr("Réinitialiser le texte sélectionné"));
-    BoutonEffet = Nouveau<QPushButton>("boutonEffet", tr("Appliquer sur le texte sélectionné"));
-    BoutonAjuster = Nouveau<QPushButton>("boutonAjuster", tr("Ajuster à 45 caractères"));
+        Nouveau<QPushButton>("boutonReinitialiser", tr("&Réinitialiser le texte sélectionné"));
+    BoutonEffet = Nouveau<QPushButton>("boutonEffet", tr("&Appliquer sur le texte sélectionné"));
+    BoutonAjuster = Nouveau<QPushButton>("boutonAjuster", tr("A&juster à 45 caractères"));
 
     RadioRessemblant =
         Nouveau<QRadioButton>("radioRessemblant", tr("Caractère ressemblant à une lettre:"));

@@ -73,8 +73,7 @@ void Demarrage::InstallerTraduction(QTranslator &traducteur, QTranslator &traduc
         chemin = CheminTraduction(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
                                       DossierTraductions,
                                   nomLocale);
-    bool charge = !chemin.isEmpty() &&
-                  FichierSur(chemin, ControleFichiers::ProblemeTraduction) &&
+    bool charge = !chemin.isEmpty() && FichierSur(chemin, ControleFichiers::ProblemeTraduction) &&
                   traducteur.load(chemin);
     const bool francais = nomLocale.startsWith(QLatin1String("fr"));
     if (!charge)

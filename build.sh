@@ -39,6 +39,12 @@ case "${1:-run}" in
         mkdir -p build-fuzz/corpus
         ./build-fuzz/fuzz/fuzz_decodeur -max_total_time=60 -artifact_prefix=build-fuzz/ \
             build-fuzz/corpus fuzz/corpus
+        # Half a minute on the checks of the optional start-up files, seeded with the valid
+        # resource file and catalogue the tests build.
+        mkdir -p build-fuzz/fichiers build-fuzz/graines
+        cp build/tests/ressources_test.rcc build/tests/traduction_test.qm build-fuzz/graines/
+        ./build-fuzz/fuzz/fuzz_fichiers -max_total_time=30 -timeout=10 -rss_limit_mb=2048 \
+            -artifact_prefix=build-fuzz/ build-fuzz/fichiers build-fuzz/graines
         # The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
         # folder of its own: any report ends its test with a failure.
         [ -f build-asan/CMakeCache.txt ] ||

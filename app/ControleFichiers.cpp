@@ -40,6 +40,33 @@ private:
     qint64 Fin;
 };
 
+// The size a compressed resource announces: zlib's data starts with it; zstd's frame header
+// may carry it. -1 when it is missing, too large to be honest, or outside the data.
+qint64 TailleDecompressee(Lecteur &lecteur, qint64 debut, qint64 taille, bool zstd)
+{
+    constexpr qint64 Plafond = 64 * 1024 * 1024;
+    if (!zstd) {
+        const qint64 annonce = taille >= 4 ? qint64(lecteur.Lire(debut, 4)) : -1;
+        return annonce <= Plafond ? annonce : -1;
+    }
+    if (taille < 6 || lecteur.Lire(debut, 4) != 0x28B52FFD) // the frame's magic, little-endian
+        return -1;
+    const int descripteur = int(lecteur.Lire(debut + 4, 1));
+    const bool unSegment = descripteur & 0x20;
+    const int octetsTaille[] = {unSegment ? 1 : 0, 2, 4, 8};
+    const int octetsDictionnaire[] = {0, 1, 2, 4};
+    const qint64 champ = debut + 5 + (unSegment ? 0 : 1) + octetsDictionnaire[descripteur & 3];
+    const int octets = octetsTaille[descripteur >> 6];
+    if (octets == 0 || champ + octets > debut + taille)
+        return -1;
+    quint64 annonce = 0; // little-endian
+    for (int i = octets - 1; i >= 0; --i)
+        annonce = (annonce << 8) | lecteur.Lire(champ + i, 1);
+    if (octets == 2)
+        annonce += 256;
+    return annonce <= quint64(Plafond) ? qint64(annonce) : -1;
+}
+
 } // namespace
 
 // "qres", version, then the offsets of the tree, the data and the names. Every node reachable
@@ -71,8 +98,16 @@ QString ControleFichiers::ProblemeRessources(const QByteArray &fichier)
         if (!lecteur.Contient(position, tailleNoeud))
             return QStringLiteral("arborescence hors du fichier");
         if (noeud != 0) {
+            // A name must be one step of a path: an empty one, "." or ".." or one holding a
+            // "/" would make a path walk in circles.
             const qint64 nom = noms + qint64(lecteur.Lire(position, 4));
-            lecteur.Lire(nom + 6 + 2 * qint64(lecteur.Lire(nom, 2)) - 1, 1);
+            const qint64 longueur = qint64(lecteur.Lire(nom, 2));
+            QString texte;
+            for (qint64 i = 0; i < longueur && !lecteur.Mauvais; ++i)
+                texte += QChar(char16_t(lecteur.Lire(nom + 6 + 2 * i, 2)));
+            if (texte.isEmpty() || texte == QLatin1String(".") || texte == QLatin1String("..") ||
+                texte.contains(u'/'))
+                return QStringLiteral("nom abîmé");
         }
         const quint64 drapeaux = lecteur.Lire(position + 4, 2);
         if (drapeaux & 0x02) { // a directory: its children follow one another
@@ -84,7 +119,13 @@ QString ControleFichiers::ProblemeRessources(const QByteArray &fichier)
                 aVoir << enfant;
         } else {
             const qint64 donnee = donnees + qint64(lecteur.Lire(position + 10, 4));
-            lecteur.Lire(donnee + 4 + qint64(lecteur.Lire(donnee, 4)) - 1, 1);
+            const qint64 taille = qint64(lecteur.Lire(donnee, 4));
+            lecteur.Lire(donnee + 4 + taille - 1, 1);
+            // Qt allocates the size a compressed file announces before it inflates it.
+            if ((drapeaux & 0x01) && TailleDecompressee(lecteur, donnee + 4, taille, false) < 0)
+                return QStringLiteral("donnée compressée abîmée");
+            if ((drapeaux & 0x04) && TailleDecompressee(lecteur, donnee + 4, taille, true) < 0)
+                return QStringLiteral("donnée compressée abîmée");
         }
     }
     return lecteur.Mauvais ? QStringLiteral("noms ou données hors du fichier") : QString();

@@ -97,12 +97,6 @@ void Etendre(std::vector<Degrade::Niveaux> &niveaux, const QList<int> &comptes)
 
 } // namespace
 
-std::vector<Degrade::Niveaux> Degrade::Calculer(const QColor &depart, const QColor &arrivee,
-                                                int pas, int longueur)
-{
-    return Calculer({depart, arrivee}, pas, QList<bool>(longueur, false));
-}
-
 std::vector<Degrade::Niveaux> Degrade::Calculer(const QList<QColor> &couleurs, int pas,
                                                 const QList<bool> &espaces)
 {

@@ -20,12 +20,6 @@ public:
     // At most this many colours: the start, the end and four between them.
     static constexpr int NombreCouleursMax = 6;
 
-    // The levels of `longueur` characters going from `depart` to `arrivee`, the colour
-    // changing every `pas` characters. The first keeps the start colour, the last takes the end
-    // colour exactly.
-    static std::vector<Niveaux> Calculer(const QColor &depart, const QColor &arrivee, int pas,
-                                         int longueur);
-
     // Through every colour of `couleurs` in turn, each pair a gradient of its own over a run of
     // the selection; a character where one run ends and the next starts takes that colour.
     // espaces[i] marks a character the gradient leaves alone: it takes the colour of the

@@ -594,8 +594,9 @@ void Fen_Principale::AppliquerCouleurDeg()
     if (!SelectionAColorier(caracteres))
         return;
 
-    ColorerNiveaux(caracteres, Degrade::Calculer(Etapes->Couleurs(), PasDegrade->value(),
-                                                 CaracteresLaisses(caracteres)));
+    ColorerNiveaux(caracteres,
+                   Degrade::Calculer(Etapes->Couleurs(), PasDegrade->value(),
+                                     CaracteresLaisses(EditeurPseudo->toPlainText(), caracteres)));
 }
 
 // The same gradient, its colour changes placed so that the whole code fits the game's limit.
@@ -608,7 +609,7 @@ void Fen_Principale::AjusterDegrade()
 
     const QString texte = EditeurPseudo->toPlainText();
     const auto niveaux =
-        Degrade::Ajuster(Etapes->Couleurs(), CaracteresLaisses(caracteres),
+        Degrade::Ajuster(Etapes->Couleurs(), CaracteresLaisses(texte, caracteres),
                          [&](const std::vector<Degrade::Niveaux> &essai) {
                              return Calcul.LongueurAvecNiveaux(texte, caracteres, essai);
                          });
@@ -626,9 +627,9 @@ void Fen_Principale::AjusterDegrade()
 }
 
 // Spaces, when the player asks, are left to the gradient's colour before them.
-QList<bool> Fen_Principale::CaracteresLaisses(const QList<int> &caracteres) const
+QList<bool> Fen_Principale::CaracteresLaisses(const QString &texte,
+                                              const QList<int> &caracteres) const
 {
-    const QString texte = EditeurPseudo->toPlainText();
     QList<bool> laisses;
     for (int j = 0; j + 1 < caracteres.size(); ++j)
         laisses << (CaseEspaces->isChecked() && texte.at(caracteres[j]).isSpace());
@@ -661,9 +662,10 @@ void Fen_Principale::MettreAJourCout()
     const QString texte = EditeurPseudo->toPlainText();
     const QList<int> caracteres =
         Graphemes::Frontieres(texte, curseur.selectionStart(), curseur.selectionEnd());
-    const int longueur = Calcul.LongueurAvecNiveaux(
-        texte, caracteres,
-        Degrade::Calculer(Etapes->Couleurs(), PasDegrade->value(), CaracteresLaisses(caracteres)));
+    const int longueur =
+        Calcul.LongueurAvecNiveaux(texte, caracteres,
+                                   Degrade::Calculer(Etapes->Couleurs(), PasDegrade->value(),
+                                                     CaracteresLaisses(texte, caracteres)));
     LabelCout->setText(tr("Le code fera %1 caractères").arg(longueur));
 }
 

@@ -84,7 +84,7 @@ private:
                                  const std::function<void(QTextCharFormat &, int)> &modifier);
     void ChoisirPolice(const QFont &police);
     void ChangerEspacement(const QFont &police);
-    QList<bool> CaracteresLaisses(const QList<int> &caracteres) const;
+    QList<bool> CaracteresLaisses(const QString &texte, const QList<int> &caracteres) const;
     void ColorerNiveaux(const QList<int> &caracteres, const std::vector<Degrade::Niveaux> &niveaux);
 
     CalculPseudo Calcul;

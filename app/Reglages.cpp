@@ -1,63 +1,60 @@
 #include "app/Reglages.h"
 
-#include "widgets/EtapesDegrade.h"
-#include "widgets/QFrame_Perso.h"
 #include "window/Fen_Principale.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QSettings>
-#include <QSpinBox>
-#include <QTabWidget>
-#include <QTextEdit>
+
+#include <array>
+#include <utility>
 
 namespace {
 
-template <typename Widget> Widget *Trouver(Fen_Principale &fenetre, const char *nom)
-{
-    return fenetre.findChild<Widget *>(QLatin1String(nom));
-}
-
-const char *const Espacements[] = {"radioNormal", "radioLarge", "radioSerre"};
+// The spacing is stored under the names its buttons have always had.
+const std::array<std::pair<int, const char *>, 3> Espacements = {{
+    {CalculPseudo::EtirementNormal, "radioNormal"},
+    {CalculPseudo::EtirementLarge, "radioLarge"},
+    {CalculPseudo::EtirementSerre, "radioSerre"},
+}};
 
 } // namespace
 
-void Reglages::Enregistrer(Fen_Principale &fenetre, QSettings &reglages)
+void Reglages::Ecrire(const EtatFenetre &etat, QSettings &reglages)
 {
-    reglages.setValue("pseudo", Trouver<QLineEdit>(fenetre, "ligneSortie")->text());
-    reglages.setValue("couleur",
-                      Trouver<QFrame_Perso>(fenetre, "carreCouleur")->RecupererCouleur());
+    reglages.setValue("pseudo", etat.pseudo);
+    reglages.setValue("couleur", etat.couleur);
     QVariantList degrade;
-    for (const QColor &couleur : Trouver<EtapesDegrade>(fenetre, "etapesDegrade")->Couleurs())
+    for (const QColor &couleur : etat.degrade)
         degrade << couleur;
     reglages.setValue("degrade", degrade);
-    reglages.setValue("pas", Trouver<QSpinBox>(fenetre, "pasDegrade")->value());
-    for (const char *espacement : Espacements)
-        if (Trouver<QRadioButton>(fenetre, espacement)->isChecked())
-            reglages.setValue("espacement", espacement);
-    reglages.setValue("onglet", Trouver<QTabWidget>(fenetre, "onglets")->currentIndex());
+    reglages.setValue("pas", etat.pas);
+    for (const auto &[etirement, nom] : Espacements)
+        if (etat.espacement == etirement)
+            reglages.setValue("espacement", nom);
+    reglages.setValue("onglet", etat.onglet);
 }
 
-void Reglages::Restaurer(Fen_Principale &fenetre, QSettings &reglages)
+EtatFenetre Reglages::Lire(const QSettings &reglages)
 {
-    const QColor couleur = reglages.value("couleur").value<QColor>();
-    if (couleur.isValid())
-        Trouver<QFrame_Perso>(fenetre, "carreCouleur")->DefinirCouleur(couleur);
-    QList<QColor> degrade;
+    EtatFenetre etat;
+    etat.pseudo = reglages.value("pseudo").toString();
+    etat.couleur = reglages.value("couleur").value<QColor>();
     for (const QVariant &valeur : reglages.value("degrade").toList())
         if (valeur.value<QColor>().isValid())
-            degrade << valeur.value<QColor>();
-    Trouver<EtapesDegrade>(fenetre, "etapesDegrade")->DefinirCouleurs(degrade);
-    Trouver<QSpinBox>(fenetre, "pasDegrade")->setValue(reglages.value("pas", 1).toInt());
-    for (const char *espacement : Espacements)
-        if (reglages.value("espacement").toString() == QLatin1String(espacement))
-            Trouver<QRadioButton>(fenetre, espacement)->click();
-    Trouver<QTabWidget>(fenetre, "onglets")->setCurrentIndex(reglages.value("onglet", 0).toInt());
+            etat.degrade << valeur.value<QColor>();
+    etat.pas = reglages.value("pas", 1).toInt();
+    for (const auto &[etirement, nom] : Espacements)
+        if (reglages.value("espacement").toString() == QLatin1String(nom))
+            etat.espacement = etirement;
+    etat.onglet = reglages.value("onglet", 0).toInt();
+    return etat;
+}
 
-    const QString pseudo = reglages.value("pseudo").toString();
-    if (!pseudo.isEmpty())
-        fenetre.ImporterCode(pseudo);
-    Trouver<QTextEdit>(fenetre, "editeurPseudo")->document()->clearUndoRedoStacks();
-    Trouver<QLabel>(fenetre, "messageSortie")->clear();
+void Reglages::Enregistrer(const Fen_Principale &fenetre, QSettings &reglages)
+{
+    Ecrire(fenetre.Etat(), reglages);
+}
+
+void Reglages::Restaurer(Fen_Principale &fenetre, const QSettings &reglages)
+{
+    fenetre.DefinirEtat(Lire(reglages));
 }

@@ -1,6 +1,8 @@
 #ifndef REGLAGES_H
 #define REGLAGES_H
 
+#include "window/EtatFenetre.h"
+
 class Fen_Principale;
 class QSettings;
 
@@ -8,9 +10,12 @@ class QSettings;
 // through the decoder), the colours, the gradient step, the spacing and the open tab.
 struct Reglages
 {
-    static void Enregistrer(Fen_Principale &fenetre, QSettings &reglages);
+    static void Ecrire(const EtatFenetre &etat, QSettings &reglages);
+    static EtatFenetre Lire(const QSettings &reglages);
+
+    static void Enregistrer(const Fen_Principale &fenetre, QSettings &reglages);
     // The restored nickname is where the player's history starts: nothing to undo.
-    static void Restaurer(Fen_Principale &fenetre, QSettings &reglages);
+    static void Restaurer(Fen_Principale &fenetre, const QSettings &reglages);
 };
 
 #endif

@@ -15,6 +15,69 @@
 <context>
     <name>Fen_Principale</name>
     <message>
+        <source>Votre Pseudo:</source>
+        <translation>Your nickname:</translation>
+    </message>
+    <message>
+        <source>Texte à copier-coller dans trackmania:</source>
+        <translation>Text to copy into Trackmania:</translation>
+    </message>
+    <message>
+        <source>Ce champ ne doit pas dépasser 45 caractères.</source>
+        <translation>This field must not go past 45 characters.</translation>
+    </message>
+    <message>
+        <source>Nombre de caractères actuels:</source>
+        <translation>Current number of characters:</translation>
+    </message>
+    <message>
+        <source>Caractère spécial</source>
+        <translation>Special character</translation>
+    </message>
+    <message>
+        <source>Couleur uniforme</source>
+        <translation>Plain colour</translation>
+    </message>
+    <message>
+        <source>Dégradé de couleur</source>
+        <translation>Colour gradient</translation>
+    </message>
+    <message>
+        <source>Effet sur le texte</source>
+        <translation>Text effects</translation>
+    </message>
+    <message>
+        <source>Rend au texte sélectionné l&apos;aspect du texte tapé</source>
+        <translation>Gives the selected text the look of typed text</translation>
+    </message>
+    <message>
+        <source>Attention, il y a trop de caractères!</source>
+        <translation>Careful, there are too many characters!</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le bouton.</source>
+        <translation>Please select the part of the text to colour before clicking the button.</translation>
+    </message>
+    <message>
+        <source>Veuillez sélectionner la partie du texte à réinitialiser avant de cliquer sur le bouton.</source>
+        <translation>Please select the part of the text to reset before clicking the button.</translation>
+    </message>
+    <message>
+        <source>Veuillez sélectionner la partie du texte à mettre en forme avant de cliquer sur le bouton.</source>
+        <translation>Please select the part of the text to format before clicking the button.</translation>
+    </message>
+    <message>
+        <source>&amp;Réinitialiser le texte sélectionné</source>
+        <translation>&amp;Reset the selected text</translation>
+    </message>
+</context>
+<context>
+    <name>PageCaracteres</name>
+    <message>
         <source>Caractère ressemblant à une lettre:</source>
         <translation>Character that looks like a letter:</translation>
     </message>
@@ -30,6 +93,99 @@
         <source>Autre:</source>
         <translation>Other:</translation>
     </message>
+    <message>
+        <source>&amp;Insérer</source>
+        <translation>&amp;Insert</translation>
+    </message>
+    <message>
+        <source>Attention, selon les caractéristiques de votre système, &lt;strong&gt;certains caractères spéciaux peuvent ne pas s&apos;afficher correctement.&lt;/strong&gt; C&apos;est le cas si un carré blanc est visble à la place du caractère attendu.&lt;br /&gt;Si vous ne visualisez pas un caractère qui vous intéresse, essayez de le copier-coller directement dans Trackmania à partir </source>
+        <translation>Note that, depending on your system, &lt;strong&gt;some special characters may not show correctly.&lt;/strong&gt; That is the case when a white square shows instead of the character.&lt;br /&gt;If you cannot see a character you want, try copying it straight into Trackmania from </translation>
+    </message>
+    <message>
+        <source>de cette page web.</source>
+        <translation>this web page.</translation>
+    </message>
+    <message>
+        <source>Met le caractère choisi à la place du curseur</source>
+        <translation>Puts the chosen character at the cursor</translation>
+    </message>
+</context>
+<context>
+    <name>PageCouleur</name>
+    <message>
+        <source>&amp;Colorier le texte sélectionné!</source>
+        <translation>&amp;Colour the selected text!</translation>
+    </message>
+    <message>
+        <source>Donne au texte sélectionné la couleur du carré</source>
+        <translation>Gives the selected text the square&apos;s colour</translation>
+    </message>
+    <message>
+        <source>Sélectionnez une couleur:</source>
+        <translation>Pick a colour:</translation>
+    </message>
+    <message>
+        <source>Attention, le nombre de couleurs affichables dans un pseudo est limité dans Trackmania.&lt;br /&gt;&lt;strong&gt;Le carré ci-contre vous affiche la couleur telle qu&apos;elle sera visible dans Trackmania.&lt;/strong&gt; Cette couleur peut donc légèrement varier de celle que vous choisissez de manière précise dans la boite de dialogue.</source>
+        <translation>Note that Trackmania shows a limited number of colours in a nickname.&lt;br /&gt;&lt;strong&gt;The square beside shows the colour as it will look in Trackmania.&lt;/strong&gt; It may therefore differ slightly from the exact colour you pick in the dialog.</translation>
+    </message>
+</context>
+<context>
+    <name>PageDegrade</name>
+    <message>
+        <source>Sélectionnez la couleur de départ:</source>
+        <translation>Pick the start colour:</translation>
+    </message>
+    <message>
+        <source>Sélectionnez la couleur d&apos;arrivée:</source>
+        <translation>Pick the end colour:</translation>
+    </message>
+    <message>
+        <source>Ignorer les espaces</source>
+        <translation>Leave spaces alone</translation>
+    </message>
+    <message>
+        <source>Sélectionnez du texte pour voir la longueur du code.</source>
+        <translation>Select some text to see the code&apos;s length.</translation>
+    </message>
+    <message>
+        <source>&amp;Appliquer le dégradé sur le texte sélectionné</source>
+        <translation>&amp;Apply the gradient to the selected text</translation>
+    </message>
+    <message>
+        <source>A&amp;juster à 45 caractères</source>
+        <translation>&amp;Fit to 45 characters</translation>
+    </message>
+    <message>
+        <source>Colore le texte sélectionné en dégradé</source>
+        <translation>Colours the selected text with a gradient</translation>
+    </message>
+    <message>
+        <source>Place les changements de couleur pour que le code tienne en 45 caractères</source>
+        <translation>Places the colour changes so that the code fits in 45 characters</translation>
+    </message>
+    <message>
+        <source>Le paramètre ci-dessus permet de faire varier la vitesse du dégradé.&lt;br /&gt;Si vous changez de couleur tous les caractères, le dégradé sera beau mais très consommateur en nombre de caractères.&lt;br /&gt;&lt;strong&gt;Si vous dépassez le nombre de caractères maxi, essayez d&apos;augmenter ce paramètre.&lt;/strong&gt;</source>
+        <translation>The setting above changes how fast the gradient moves.&lt;br /&gt;Changing colour on every character makes a fine gradient, but it costs many characters.&lt;br /&gt;&lt;strong&gt;If you go past the maximum number of characters, try raising this setting.&lt;/strong&gt;</translation>
+    </message>
+    <message>
+        <source>Le code fera %1 caractères</source>
+        <translation>The code will be %1 characters</translation>
+    </message>
+    <message>
+        <source>Dégradé ajusté : le code fait %1 caractères.</source>
+        <translation>Gradient fitted: the code is %1 characters.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ajuster : le texte seul fait déjà %1 caractères.</source>
+        <translation>Cannot fit: the text alone is already %1 characters.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ajuster : même une seule couleur dépasse 45 caractères.</source>
+        <translation>Cannot fit: even a single colour goes past 45 characters.</translation>
+    </message>
+</context>
+<context>
+    <name>PageEffet</name>
     <message>
         <source>Normal</source>
         <translation>Normal</translation>
@@ -55,52 +211,12 @@
         <translation>Capital letters</translation>
     </message>
     <message>
-        <source>Ignorer les espaces</source>
-        <translation>Leave spaces alone</translation>
+        <source>&amp;Appliquer sur le texte sélectionné</source>
+        <translation>&amp;Apply to the selected text</translation>
     </message>
     <message>
-        <source>Votre Pseudo:</source>
-        <translation>Your nickname:</translation>
-    </message>
-    <message>
-        <source>Texte à copier-coller dans trackmania:</source>
-        <translation>Text to copy into Trackmania:</translation>
-    </message>
-    <message>
-        <source>Ce champ ne doit pas dépasser 45 caractères.</source>
-        <translation>This field must not go past 45 characters.</translation>
-    </message>
-    <message>
-        <source>Nombre de caractères actuels:</source>
-        <translation>Current number of characters:</translation>
-    </message>
-    <message>
-        <source>Sélectionnez une couleur:</source>
-        <translation>Pick a colour:</translation>
-    </message>
-    <message>
-        <source>Sélectionnez la couleur de départ:</source>
-        <translation>Pick the start colour:</translation>
-    </message>
-    <message>
-        <source>Sélectionnez la couleur d&apos;arrivée:</source>
-        <translation>Pick the end colour:</translation>
-    </message>
-    <message>
-        <source>Le paramètre ci-dessus permet de faire varier la vitesse du dégradé.&lt;br /&gt;Si vous changez de couleur tous les caractères, le dégradé sera beau mais très consommateur en nombre de caractères.&lt;br /&gt;&lt;strong&gt;Si vous dépassez le nombre de caractères maxi, essayez d&apos;augmenter ce paramètre.&lt;/strong&gt;</source>
-        <translation>The setting above changes how fast the gradient moves.&lt;br /&gt;Changing colour on every character makes a fine gradient, but it costs many characters.&lt;br /&gt;&lt;strong&gt;If you go past the maximum number of characters, try raising this setting.&lt;/strong&gt;</translation>
-    </message>
-    <message>
-        <source>Attention, le nombre de couleurs affichables dans un pseudo est limité dans Trackmania.&lt;br /&gt;&lt;strong&gt;Le carré ci-contre vous affiche la couleur telle qu&apos;elle sera visible dans Trackmania.&lt;/strong&gt; Cette couleur peut donc légèrement varier de celle que vous choisissez de manière précise dans la boite de dialogue.</source>
-        <translation>Note that Trackmania shows a limited number of colours in a nickname.&lt;br /&gt;&lt;strong&gt;The square beside shows the colour as it will look in Trackmania.&lt;/strong&gt; It may therefore differ slightly from the exact colour you pick in the dialog.</translation>
-    </message>
-    <message>
-        <source>Attention, selon les caractéristiques de votre système, &lt;strong&gt;certains caractères spéciaux peuvent ne pas s&apos;afficher correctement.&lt;/strong&gt; C&apos;est le cas si un carré blanc est visble à la place du caractère attendu.&lt;br /&gt;Si vous ne visualisez pas un caractère qui vous intéresse, essayez de le copier-coller directement dans Trackmania à partir </source>
-        <translation>Note that, depending on your system, &lt;strong&gt;some special characters may not show correctly.&lt;/strong&gt; That is the case when a white square shows instead of the character.&lt;br /&gt;If you cannot see a character you want, try copying it straight into Trackmania from </translation>
-    </message>
-    <message>
-        <source>de cette page web.</source>
-        <translation>this web page.</translation>
+        <source>Applique au texte sélectionné les effets cochés</source>
+        <translation>Applies the ticked effects to the selected text</translation>
     </message>
     <message>
         <source>Espacement des caractères:</source>
@@ -109,126 +225,6 @@
     <message>
         <source>Attention, Vivarel ne gère l&apos;espacement des caractères que sur le pseudo dans sa globalité.&lt;br /&gt;C&apos;est le seul effet pour lequel vous ne pouvez pas sélectionner les caractères à modifier.</source>
         <translation>Note that Vivarel sets the character spacing for the whole nickname only.&lt;br /&gt;It is the one effect for which you cannot select the characters to change.</translation>
-    </message>
-    <message>
-        <source>Caractère spécial</source>
-        <translation>Special character</translation>
-    </message>
-    <message>
-        <source>Couleur uniforme</source>
-        <translation>Plain colour</translation>
-    </message>
-    <message>
-        <source>Dégradé de couleur</source>
-        <translation>Colour gradient</translation>
-    </message>
-    <message>
-        <source>Effet sur le texte</source>
-        <translation>Text effects</translation>
-    </message>
-    <message>
-        <source>Rend au texte sélectionné l&apos;aspect du texte tapé</source>
-        <translation>Gives the selected text the look of typed text</translation>
-    </message>
-    <message>
-        <source>Met le caractère choisi à la place du curseur</source>
-        <translation>Puts the chosen character at the cursor</translation>
-    </message>
-    <message>
-        <source>Donne au texte sélectionné la couleur du carré</source>
-        <translation>Gives the selected text the square&apos;s colour</translation>
-    </message>
-    <message>
-        <source>Colore le texte sélectionné en dégradé</source>
-        <translation>Colours the selected text with a gradient</translation>
-    </message>
-    <message>
-        <source>Place les changements de couleur pour que le code tienne en 45 caractères</source>
-        <translation>Places the colour changes so that the code fits in 45 characters</translation>
-    </message>
-    <message>
-        <source>Applique au texte sélectionné les effets cochés</source>
-        <translation>Applies the ticked effects to the selected text</translation>
-    </message>
-    <message>
-        <source>Attention, il y a trop de caractères!</source>
-        <translation>Careful, there are too many characters!</translation>
-    </message>
-    <message>
-        <source>Attention</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le bouton.</source>
-        <translation>Please select the part of the text to colour before clicking the button.</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;ajuster : le texte seul fait déjà %1 caractères.</source>
-        <translation>Cannot fit: the text alone is already %1 characters.</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;ajuster : même une seule couleur dépasse 45 caractères.</source>
-        <translation>Cannot fit: even a single colour goes past 45 characters.</translation>
-    </message>
-    <message>
-        <source>Dégradé ajusté : le code fait %1 caractères.</source>
-        <translation>Gradient fitted: the code is %1 characters.</translation>
-    </message>
-    <message>
-        <source>Sélectionnez du texte pour voir la longueur du code.</source>
-        <translation>Select some text to see the code&apos;s length.</translation>
-    </message>
-    <message>
-        <source>Le code fera %1 caractères</source>
-        <translation>The code will be %1 characters</translation>
-    </message>
-    <message>
-        <source>Veuillez sélectionner la partie du texte à réinitialiser avant de cliquer sur le bouton.</source>
-        <translation>Please select the part of the text to reset before clicking the button.</translation>
-    </message>
-    <message>
-        <source>Veuillez sélectionner la partie du texte à mettre en forme avant de cliquer sur le bouton.</source>
-        <translation>Please select the part of the text to format before clicking the button.</translation>
-    </message>
-    <message>
-        <source>l&apos;ombre ($s), que Vivarel ne sait pas écrire</source>
-        <translation>the shadow ($s), which Vivarel cannot write</translation>
-    </message>
-    <message>
-        <source>un lien « %1 », dont le texte est gardé</source>
-        <translation>a link “%1”, whose text is kept</translation>
-    </message>
-    <message>
-        <source>Code importé.</source>
-        <translation>Code imported.</translation>
-    </message>
-    <message>
-        <source>Code importé. Laissé de côté : %1.</source>
-        <translation>Code imported. Left out: %1.</translation>
-    </message>
-    <message>
-        <source>&amp;Insérer</source>
-        <translation>&amp;Insert</translation>
-    </message>
-    <message>
-        <source>&amp;Colorier le texte sélectionné!</source>
-        <translation>&amp;Colour the selected text!</translation>
-    </message>
-    <message>
-        <source>&amp;Appliquer le dégradé sur le texte sélectionné</source>
-        <translation>&amp;Apply the gradient to the selected text</translation>
-    </message>
-    <message>
-        <source>&amp;Réinitialiser le texte sélectionné</source>
-        <translation>&amp;Reset the selected text</translation>
-    </message>
-    <message>
-        <source>&amp;Appliquer sur le texte sélectionné</source>
-        <translation>&amp;Apply to the selected text</translation>
-    </message>
-    <message>
-        <source>A&amp;juster à 45 caractères</source>
-        <translation>&amp;Fit to 45 characters</translation>
     </message>
 </context>
 <context>
@@ -283,6 +279,22 @@
     <message>
         <source>I&amp;mporter un code…</source>
         <translation>I&amp;mport a code…</translation>
+    </message>
+    <message>
+        <source>l&apos;ombre ($s), que Vivarel ne sait pas écrire</source>
+        <translation>the shadow ($s), which Vivarel cannot write</translation>
+    </message>
+    <message>
+        <source>un lien « %1 », dont le texte est gardé</source>
+        <translation>a link “%1”, whose text is kept</translation>
+    </message>
+    <message>
+        <source>Code importé.</source>
+        <translation>Code imported.</translation>
+    </message>
+    <message>
+        <source>Code importé. Laissé de côté : %1.</source>
+        <translation>Code imported. Left out: %1.</translation>
     </message>
 </context>
 </TS>

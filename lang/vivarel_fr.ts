@@ -15,6 +15,69 @@
 <context>
     <name>Fen_Principale</name>
     <message>
+        <source>Votre Pseudo:</source>
+        <translation>Votre Pseudo:</translation>
+    </message>
+    <message>
+        <source>Texte à copier-coller dans trackmania:</source>
+        <translation>Texte à copier-coller dans trackmania:</translation>
+    </message>
+    <message>
+        <source>Ce champ ne doit pas dépasser 45 caractères.</source>
+        <translation>Ce champ ne doit pas dépasser 45 caractères.</translation>
+    </message>
+    <message>
+        <source>Nombre de caractères actuels:</source>
+        <translation>Nombre de caractères actuels:</translation>
+    </message>
+    <message>
+        <source>Caractère spécial</source>
+        <translation>Caractère spécial</translation>
+    </message>
+    <message>
+        <source>Couleur uniforme</source>
+        <translation>Couleur uniforme</translation>
+    </message>
+    <message>
+        <source>Dégradé de couleur</source>
+        <translation>Dégradé de couleur</translation>
+    </message>
+    <message>
+        <source>Effet sur le texte</source>
+        <translation>Effet sur le texte</translation>
+    </message>
+    <message>
+        <source>Rend au texte sélectionné l&apos;aspect du texte tapé</source>
+        <translation>Rend au texte sélectionné l&apos;aspect du texte tapé</translation>
+    </message>
+    <message>
+        <source>Attention, il y a trop de caractères!</source>
+        <translation>Attention, il y a trop de caractères!</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le bouton.</source>
+        <translation>Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le bouton.</translation>
+    </message>
+    <message>
+        <source>Veuillez sélectionner la partie du texte à réinitialiser avant de cliquer sur le bouton.</source>
+        <translation>Veuillez sélectionner la partie du texte à réinitialiser avant de cliquer sur le bouton.</translation>
+    </message>
+    <message>
+        <source>Veuillez sélectionner la partie du texte à mettre en forme avant de cliquer sur le bouton.</source>
+        <translation>Veuillez sélectionner la partie du texte à mettre en forme avant de cliquer sur le bouton.</translation>
+    </message>
+    <message>
+        <source>&amp;Réinitialiser le texte sélectionné</source>
+        <translation>&amp;Réinitialiser le texte sélectionné</translation>
+    </message>
+</context>
+<context>
+    <name>PageCaracteres</name>
+    <message>
         <source>Caractère ressemblant à une lettre:</source>
         <translation>Caractère ressemblant à une lettre:</translation>
     </message>
@@ -30,6 +93,99 @@
         <source>Autre:</source>
         <translation>Autre:</translation>
     </message>
+    <message>
+        <source>&amp;Insérer</source>
+        <translation>&amp;Insérer</translation>
+    </message>
+    <message>
+        <source>Attention, selon les caractéristiques de votre système, &lt;strong&gt;certains caractères spéciaux peuvent ne pas s&apos;afficher correctement.&lt;/strong&gt; C&apos;est le cas si un carré blanc est visble à la place du caractère attendu.&lt;br /&gt;Si vous ne visualisez pas un caractère qui vous intéresse, essayez de le copier-coller directement dans Trackmania à partir </source>
+        <translation>Attention, selon les caractéristiques de votre système, &lt;strong&gt;certains caractères spéciaux peuvent ne pas s&apos;afficher correctement.&lt;/strong&gt; C&apos;est le cas si un carré blanc est visble à la place du caractère attendu.&lt;br /&gt;Si vous ne visualisez pas un caractère qui vous intéresse, essayez de le copier-coller directement dans Trackmania à partir </translation>
+    </message>
+    <message>
+        <source>de cette page web.</source>
+        <translation>de cette page web.</translation>
+    </message>
+    <message>
+        <source>Met le caractère choisi à la place du curseur</source>
+        <translation>Met le caractère choisi à la place du curseur</translation>
+    </message>
+</context>
+<context>
+    <name>PageCouleur</name>
+    <message>
+        <source>&amp;Colorier le texte sélectionné!</source>
+        <translation>&amp;Colorier le texte sélectionné!</translation>
+    </message>
+    <message>
+        <source>Donne au texte sélectionné la couleur du carré</source>
+        <translation>Donne au texte sélectionné la couleur du carré</translation>
+    </message>
+    <message>
+        <source>Sélectionnez une couleur:</source>
+        <translation>Sélectionnez une couleur:</translation>
+    </message>
+    <message>
+        <source>Attention, le nombre de couleurs affichables dans un pseudo est limité dans Trackmania.&lt;br /&gt;&lt;strong&gt;Le carré ci-contre vous affiche la couleur telle qu&apos;elle sera visible dans Trackmania.&lt;/strong&gt; Cette couleur peut donc légèrement varier de celle que vous choisissez de manière précise dans la boite de dialogue.</source>
+        <translation>Attention, le nombre de couleurs affichables dans un pseudo est limité dans Trackmania.&lt;br /&gt;&lt;strong&gt;Le carré ci-contre vous affiche la couleur telle qu&apos;elle sera visible dans Trackmania.&lt;/strong&gt; Cette couleur peut donc légèrement varier de celle que vous choisissez de manière précise dans la boite de dialogue.</translation>
+    </message>
+</context>
+<context>
+    <name>PageDegrade</name>
+    <message>
+        <source>Sélectionnez la couleur de départ:</source>
+        <translation>Sélectionnez la couleur de départ:</translation>
+    </message>
+    <message>
+        <source>Sélectionnez la couleur d&apos;arrivée:</source>
+        <translation>Sélectionnez la couleur d&apos;arrivée:</translation>
+    </message>
+    <message>
+        <source>Ignorer les espaces</source>
+        <translation>Ignorer les espaces</translation>
+    </message>
+    <message>
+        <source>Sélectionnez du texte pour voir la longueur du code.</source>
+        <translation>Sélectionnez du texte pour voir la longueur du code.</translation>
+    </message>
+    <message>
+        <source>&amp;Appliquer le dégradé sur le texte sélectionné</source>
+        <translation>&amp;Appliquer le dégradé sur le texte sélectionné</translation>
+    </message>
+    <message>
+        <source>A&amp;juster à 45 caractères</source>
+        <translation>A&amp;juster à 45 caractères</translation>
+    </message>
+    <message>
+        <source>Colore le texte sélectionné en dégradé</source>
+        <translation>Colore le texte sélectionné en dégradé</translation>
+    </message>
+    <message>
+        <source>Place les changements de couleur pour que le code tienne en 45 caractères</source>
+        <translation>Place les changements de couleur pour que le code tienne en 45 caractères</translation>
+    </message>
+    <message>
+        <source>Le paramètre ci-dessus permet de faire varier la vitesse du dégradé.&lt;br /&gt;Si vous changez de couleur tous les caractères, le dégradé sera beau mais très consommateur en nombre de caractères.&lt;br /&gt;&lt;strong&gt;Si vous dépassez le nombre de caractères maxi, essayez d&apos;augmenter ce paramètre.&lt;/strong&gt;</source>
+        <translation>Le paramètre ci-dessus permet de faire varier la vitesse du dégradé.&lt;br /&gt;Si vous changez de couleur tous les caractères, le dégradé sera beau mais très consommateur en nombre de caractères.&lt;br /&gt;&lt;strong&gt;Si vous dépassez le nombre de caractères maxi, essayez d&apos;augmenter ce paramètre.&lt;/strong&gt;</translation>
+    </message>
+    <message>
+        <source>Le code fera %1 caractères</source>
+        <translation>Le code fera %1 caractères</translation>
+    </message>
+    <message>
+        <source>Dégradé ajusté : le code fait %1 caractères.</source>
+        <translation>Dégradé ajusté : le code fait %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ajuster : le texte seul fait déjà %1 caractères.</source>
+        <translation>Impossible d&apos;ajuster : le texte seul fait déjà %1 caractères.</translation>
+    </message>
+    <message>
+        <source>Impossible d&apos;ajuster : même une seule couleur dépasse 45 caractères.</source>
+        <translation>Impossible d&apos;ajuster : même une seule couleur dépasse 45 caractères.</translation>
+    </message>
+</context>
+<context>
+    <name>PageEffet</name>
     <message>
         <source>Normal</source>
         <translation>Normal</translation>
@@ -55,52 +211,12 @@
         <translation>Texte en majuscules</translation>
     </message>
     <message>
-        <source>Ignorer les espaces</source>
-        <translation>Ignorer les espaces</translation>
+        <source>&amp;Appliquer sur le texte sélectionné</source>
+        <translation>&amp;Appliquer sur le texte sélectionné</translation>
     </message>
     <message>
-        <source>Votre Pseudo:</source>
-        <translation>Votre Pseudo:</translation>
-    </message>
-    <message>
-        <source>Texte à copier-coller dans trackmania:</source>
-        <translation>Texte à copier-coller dans trackmania:</translation>
-    </message>
-    <message>
-        <source>Ce champ ne doit pas dépasser 45 caractères.</source>
-        <translation>Ce champ ne doit pas dépasser 45 caractères.</translation>
-    </message>
-    <message>
-        <source>Nombre de caractères actuels:</source>
-        <translation>Nombre de caractères actuels:</translation>
-    </message>
-    <message>
-        <source>Sélectionnez une couleur:</source>
-        <translation>Sélectionnez une couleur:</translation>
-    </message>
-    <message>
-        <source>Sélectionnez la couleur de départ:</source>
-        <translation>Sélectionnez la couleur de départ:</translation>
-    </message>
-    <message>
-        <source>Sélectionnez la couleur d&apos;arrivée:</source>
-        <translation>Sélectionnez la couleur d&apos;arrivée:</translation>
-    </message>
-    <message>
-        <source>Le paramètre ci-dessus permet de faire varier la vitesse du dégradé.&lt;br /&gt;Si vous changez de couleur tous les caractères, le dégradé sera beau mais très consommateur en nombre de caractères.&lt;br /&gt;&lt;strong&gt;Si vous dépassez le nombre de caractères maxi, essayez d&apos;augmenter ce paramètre.&lt;/strong&gt;</source>
-        <translation>Le paramètre ci-dessus permet de faire varier la vitesse du dégradé.&lt;br /&gt;Si vous changez de couleur tous les caractères, le dégradé sera beau mais très consommateur en nombre de caractères.&lt;br /&gt;&lt;strong&gt;Si vous dépassez le nombre de caractères maxi, essayez d&apos;augmenter ce paramètre.&lt;/strong&gt;</translation>
-    </message>
-    <message>
-        <source>Attention, le nombre de couleurs affichables dans un pseudo est limité dans Trackmania.&lt;br /&gt;&lt;strong&gt;Le carré ci-contre vous affiche la couleur telle qu&apos;elle sera visible dans Trackmania.&lt;/strong&gt; Cette couleur peut donc légèrement varier de celle que vous choisissez de manière précise dans la boite de dialogue.</source>
-        <translation>Attention, le nombre de couleurs affichables dans un pseudo est limité dans Trackmania.&lt;br /&gt;&lt;strong&gt;Le carré ci-contre vous affiche la couleur telle qu&apos;elle sera visible dans Trackmania.&lt;/strong&gt; Cette couleur peut donc légèrement varier de celle que vous choisissez de manière précise dans la boite de dialogue.</translation>
-    </message>
-    <message>
-        <source>Attention, selon les caractéristiques de votre système, &lt;strong&gt;certains caractères spéciaux peuvent ne pas s&apos;afficher correctement.&lt;/strong&gt; C&apos;est le cas si un carré blanc est visble à la place du caractère attendu.&lt;br /&gt;Si vous ne visualisez pas un caractère qui vous intéresse, essayez de le copier-coller directement dans Trackmania à partir </source>
-        <translation>Attention, selon les caractéristiques de votre système, &lt;strong&gt;certains caractères spéciaux peuvent ne pas s&apos;afficher correctement.&lt;/strong&gt; C&apos;est le cas si un carré blanc est visble à la place du caractère attendu.&lt;br /&gt;Si vous ne visualisez pas un caractère qui vous intéresse, essayez de le copier-coller directement dans Trackmania à partir </translation>
-    </message>
-    <message>
-        <source>de cette page web.</source>
-        <translation>de cette page web.</translation>
+        <source>Applique au texte sélectionné les effets cochés</source>
+        <translation>Applique au texte sélectionné les effets cochés</translation>
     </message>
     <message>
         <source>Espacement des caractères:</source>
@@ -109,126 +225,6 @@
     <message>
         <source>Attention, Vivarel ne gère l&apos;espacement des caractères que sur le pseudo dans sa globalité.&lt;br /&gt;C&apos;est le seul effet pour lequel vous ne pouvez pas sélectionner les caractères à modifier.</source>
         <translation>Attention, Vivarel ne gère l&apos;espacement des caractères que sur le pseudo dans sa globalité.&lt;br /&gt;C&apos;est le seul effet pour lequel vous ne pouvez pas sélectionner les caractères à modifier.</translation>
-    </message>
-    <message>
-        <source>Caractère spécial</source>
-        <translation>Caractère spécial</translation>
-    </message>
-    <message>
-        <source>Couleur uniforme</source>
-        <translation>Couleur uniforme</translation>
-    </message>
-    <message>
-        <source>Dégradé de couleur</source>
-        <translation>Dégradé de couleur</translation>
-    </message>
-    <message>
-        <source>Effet sur le texte</source>
-        <translation>Effet sur le texte</translation>
-    </message>
-    <message>
-        <source>Rend au texte sélectionné l&apos;aspect du texte tapé</source>
-        <translation>Rend au texte sélectionné l&apos;aspect du texte tapé</translation>
-    </message>
-    <message>
-        <source>Met le caractère choisi à la place du curseur</source>
-        <translation>Met le caractère choisi à la place du curseur</translation>
-    </message>
-    <message>
-        <source>Donne au texte sélectionné la couleur du carré</source>
-        <translation>Donne au texte sélectionné la couleur du carré</translation>
-    </message>
-    <message>
-        <source>Colore le texte sélectionné en dégradé</source>
-        <translation>Colore le texte sélectionné en dégradé</translation>
-    </message>
-    <message>
-        <source>Place les changements de couleur pour que le code tienne en 45 caractères</source>
-        <translation>Place les changements de couleur pour que le code tienne en 45 caractères</translation>
-    </message>
-    <message>
-        <source>Applique au texte sélectionné les effets cochés</source>
-        <translation>Applique au texte sélectionné les effets cochés</translation>
-    </message>
-    <message>
-        <source>Attention, il y a trop de caractères!</source>
-        <translation>Attention, il y a trop de caractères!</translation>
-    </message>
-    <message>
-        <source>Attention</source>
-        <translation>Attention</translation>
-    </message>
-    <message>
-        <source>Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le bouton.</source>
-        <translation>Veuillez sélectionner la partie du texte à colorier avant de cliquer sur le bouton.</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;ajuster : le texte seul fait déjà %1 caractères.</source>
-        <translation>Impossible d&apos;ajuster : le texte seul fait déjà %1 caractères.</translation>
-    </message>
-    <message>
-        <source>Impossible d&apos;ajuster : même une seule couleur dépasse 45 caractères.</source>
-        <translation>Impossible d&apos;ajuster : même une seule couleur dépasse 45 caractères.</translation>
-    </message>
-    <message>
-        <source>Dégradé ajusté : le code fait %1 caractères.</source>
-        <translation>Dégradé ajusté : le code fait %1 caractères.</translation>
-    </message>
-    <message>
-        <source>Sélectionnez du texte pour voir la longueur du code.</source>
-        <translation>Sélectionnez du texte pour voir la longueur du code.</translation>
-    </message>
-    <message>
-        <source>Le code fera %1 caractères</source>
-        <translation>Le code fera %1 caractères</translation>
-    </message>
-    <message>
-        <source>Veuillez sélectionner la partie du texte à réinitialiser avant de cliquer sur le bouton.</source>
-        <translation>Veuillez sélectionner la partie du texte à réinitialiser avant de cliquer sur le bouton.</translation>
-    </message>
-    <message>
-        <source>Veuillez sélectionner la partie du texte à mettre en forme avant de cliquer sur le bouton.</source>
-        <translation>Veuillez sélectionner la partie du texte à mettre en forme avant de cliquer sur le bouton.</translation>
-    </message>
-    <message>
-        <source>l&apos;ombre ($s), que Vivarel ne sait pas écrire</source>
-        <translation>l&apos;ombre ($s), que Vivarel ne sait pas écrire</translation>
-    </message>
-    <message>
-        <source>un lien « %1 », dont le texte est gardé</source>
-        <translation>un lien « %1 », dont le texte est gardé</translation>
-    </message>
-    <message>
-        <source>Code importé.</source>
-        <translation>Code importé.</translation>
-    </message>
-    <message>
-        <source>Code importé. Laissé de côté : %1.</source>
-        <translation>Code importé. Laissé de côté : %1.</translation>
-    </message>
-    <message>
-        <source>&amp;Insérer</source>
-        <translation>&amp;Insérer</translation>
-    </message>
-    <message>
-        <source>&amp;Colorier le texte sélectionné!</source>
-        <translation>&amp;Colorier le texte sélectionné!</translation>
-    </message>
-    <message>
-        <source>&amp;Appliquer le dégradé sur le texte sélectionné</source>
-        <translation>&amp;Appliquer le dégradé sur le texte sélectionné</translation>
-    </message>
-    <message>
-        <source>&amp;Réinitialiser le texte sélectionné</source>
-        <translation>&amp;Réinitialiser le texte sélectionné</translation>
-    </message>
-    <message>
-        <source>&amp;Appliquer sur le texte sélectionné</source>
-        <translation>&amp;Appliquer sur le texte sélectionné</translation>
-    </message>
-    <message>
-        <source>A&amp;juster à 45 caractères</source>
-        <translation>A&amp;juster à 45 caractères</translation>
     </message>
 </context>
 <context>
@@ -283,6 +279,22 @@
     <message>
         <source>I&amp;mporter un code…</source>
         <translation>I&amp;mporter un code…</translation>
+    </message>
+    <message>
+        <source>l&apos;ombre ($s), que Vivarel ne sait pas écrire</source>
+        <translation>l&apos;ombre ($s), que Vivarel ne sait pas écrire</translation>
+    </message>
+    <message>
+        <source>un lien « %1 », dont le texte est gardé</source>
+        <translation>un lien « %1 », dont le texte est gardé</translation>
+    </message>
+    <message>
+        <source>Code importé.</source>
+        <translation>Code importé.</translation>
+    </message>
+    <message>
+        <source>Code importé. Laissé de côté : %1.</source>
+        <translation>Code importé. Laissé de côté : %1.</translation>
     </message>
 </context>
 </TS>

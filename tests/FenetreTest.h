@@ -2,6 +2,7 @@
 #define FENETRETEST_H
 
 #include "encoder/CalculPseudo.h"
+#include "widgets/LigneMessage.h"
 #include "window/Fen_Principale.h"
 
 #include <QLCDNumber>

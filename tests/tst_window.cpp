@@ -474,7 +474,7 @@ void TestWindow::importReplacesNickname()
     f.Trouver<QPushButton>("boutonImporter")->click();
     QVERIFY(boite.vue);
     QCOMPARE(f.sortie->text(), sortie);
-    QCOMPARE(f.Trouver<QLabel>("messageSortie")->text(), message);
+    QCOMPARE(f.Trouver<LigneMessage>("messageSortie")->text(), message);
     if (code.isNull())
         return;
     f.editeur->undo();
@@ -509,7 +509,7 @@ void TestWindow::copyAndPreview()
     f.Trouver<QPushButton>("boutonImporter")->click();
     f.Trouver<QPushButton>("boutonCopier")->click();
     QCOMPARE(QApplication::clipboard()->text(), f.sortie->text());
-    QCOMPARE(f.Trouver<QLabel>("messageSortie")->text(), QStringLiteral("Code copié."));
+    QCOMPARE(f.Trouver<LigneMessage>("messageSortie")->text(), QStringLiteral("Code copié."));
     auto *apercu = f.fenetre.findChild<ApercuJeu *>(QStringLiteral("apercuJeu"));
     f.fenetre.show();
     QVERIFY(f.sortie->width() >

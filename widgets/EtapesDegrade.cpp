@@ -66,6 +66,11 @@ void EtapesDegrade::DefinirCouleurs(const QList<QColor> &couleurs)
         Intermediaires[i]->DefinirCouleur(couleurs[i + 1]);
 }
 
+QList<QWidget *> EtapesDegrade::OrdreClavier() const
+{
+    return {Depart, Arrivee, BoutonAjouter};
+}
+
 // The new colour goes just before the end square; it starts black, like the others.
 void EtapesDegrade::Ajouter()
 {

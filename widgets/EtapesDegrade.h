@@ -28,6 +28,9 @@ public:
 
     void Ajouter();
 
+    // The start, the end and "+", for the window's Tab chain; added colours place themselves.
+    QList<QWidget *> OrdreClavier() const;
+
 signals:
     // A colour was picked, added or removed.
     void Modifiees();

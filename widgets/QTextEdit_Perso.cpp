@@ -15,7 +15,11 @@ QTextEdit_Perso::QTextEdit_Perso() : QTextEdit(nullptr)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
-QTextEdit_Perso::~QTextEdit_Perso() = default;
+// The model may outlive the copy: it must not call on a copy half destroyed.
+QTextEdit_Perso::~QTextEdit_Perso()
+{
+    disconnect(Suivi);
+}
 
 void QTextEdit_Perso::DefinirPartenaire(QTextEdit *partenaire)
 {
@@ -73,22 +77,66 @@ int QTextEdit_Perso::HauteurUneLigne(std::initializer_list<QFont> polices) const
     return int(std::ceil(ligne)) + 2 * frameWidth();
 }
 
-// Copies runs of equal format rather than characters, in one edit: the shadow is rebuilt
-// after every change of the nickname, so its cost is paid on every keystroke.
+// Copies runs of equal format rather than characters, in one edit.
 void QTextEdit_Perso::ReproduireEnOmbre(const QTextDocument *modele, const QBrush &encre)
 {
+    Modele = modele;
+    Encre = encre;
     QTextCursor curseur(document());
     curseur.beginEditBlock();
     curseur.select(QTextCursor::Document);
     curseur.removeSelectedText();
-    for (QTextBlock bloc = modele->begin(); bloc.isValid(); bloc = bloc.next()) {
-        if (bloc != modele->begin())
-            curseur.insertBlock();
-        for (QTextBlock::iterator morceau = bloc.begin(); !morceau.atEnd(); ++morceau) {
-            QTextCharFormat format = morceau.fragment().charFormat();
-            format.setForeground(encre);
-            curseur.insertText(morceau.fragment().text(), format);
-        }
-    }
+    CopierMorceaux(curseur, 0, modele->characterCount() - 1);
     curseur.endEditBlock();
+}
+
+void QTextEdit_Perso::SuivreEnOmbre(const QTextDocument *modele, const QBrush &encre)
+{
+    ReproduireEnOmbre(modele, encre);
+    disconnect(Suivi);
+    Suivi = connect(modele, &QTextDocument::contentsChange, this, &QTextEdit_Perso::ReproduireSpan);
+}
+
+// `modele` changed at `position`: `retires` characters went, `ajoutes` came (a change of format
+// counts as both). Qt counts the document's closing separator into a change that reaches the
+// end, hence the bounds; should the copy still differ in length, it is made again whole.
+void QTextEdit_Perso::ReproduireSpan(int position, int retires, int ajoutes)
+{
+    const int finOmbre = document()->characterCount() - 1;
+    const int finModele = Modele->characterCount() - 1;
+    if (position < 0 || position > finOmbre || position > finModele) {
+        ReproduireEnOmbre(Modele, Encre);
+        return;
+    }
+    QTextCursor curseur(document());
+    curseur.beginEditBlock();
+    curseur.setPosition(position);
+    curseur.setPosition(position + qMin(retires, finOmbre - position), QTextCursor::KeepAnchor);
+    curseur.removeSelectedText();
+    CopierMorceaux(curseur, position, position + qMin(ajoutes, finModele - position));
+    curseur.endEditBlock();
+    if (document()->characterCount() != Modele->characterCount() ||
+        document()->blockCount() != Modele->blockCount())
+        ReproduireEnOmbre(Modele, Encre);
+}
+
+// The model's text between `debut` and `fin`, each run in its own format drawn in the ink.
+void QTextEdit_Perso::CopierMorceaux(QTextCursor &curseur, int debut, int fin)
+{
+    for (QTextBlock bloc = Modele->findBlock(debut); bloc.isValid() && bloc.position() < fin;
+         bloc = bloc.next()) {
+        for (QTextBlock::iterator morceau = bloc.begin(); !morceau.atEnd(); ++morceau) {
+            const QTextFragment fragment = morceau.fragment();
+            const int de = qMax(debut, fragment.position());
+            const int a = qMin(fin, fragment.position() + fragment.length());
+            if (de >= a)
+                continue;
+            QTextCharFormat format = fragment.charFormat();
+            format.setForeground(Encre);
+            curseur.insertText(fragment.text().mid(de - fragment.position(), a - de), format);
+        }
+        const int separateur = bloc.position() + bloc.length() - 1;
+        if (bloc.next().isValid() && separateur >= debut && separateur < fin)
+            curseur.insertBlock();
+    }
 }

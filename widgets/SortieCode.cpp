@@ -2,6 +2,7 @@
 
 #include "encoder/DecodeurPseudo.h"
 #include "widgets/ApercuJeu.h"
+#include "widgets/LigneMessage.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,13 +12,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStackedWidget>
 
 #include <limits>
 
 SortieCode::SortieCode()
     : BoutonCopier(new QPushButton(tr("Co&pier"))),
-      BoutonImporter(new QPushButton(tr("I&mporter un code…"))), Message(new QLabel),
-      Apercu(new ApercuJeu), Offre(new QWidget)
+      BoutonImporter(new QPushButton(tr("I&mporter un code…"))), Message(new LigneMessage),
+      Apercu(new ApercuJeu), Offre(new QWidget), Zone(new QStackedWidget)
 {
     BoutonCopier->setObjectName(QStringLiteral("boutonCopier"));
     BoutonImporter->setObjectName(QStringLiteral("boutonImporter"));
@@ -36,16 +38,18 @@ SortieCode::SortieCode()
     rangeeOffre->addWidget(texteOffre);
     rangeeOffre->addWidget(boutonOffre);
     rangeeOffre->addStretch();
-    Offre->hide();
+    // The message and the offer take turns in one place, which keeps its size: neither moves
+    // the rows below nor widens the window.
+    Zone->addWidget(Message);
+    Zone->addWidget(Offre);
 
     auto *grille = new QGridLayout(this);
     grille->setContentsMargins(0, 0, 0, 0);
     grille->addWidget(BoutonCopier, 0, 0);
     grille->addWidget(BoutonImporter, 0, 1);
-    grille->addWidget(Message, 0, 2);
+    grille->addWidget(Zone, 0, 2);
     grille->addWidget(new QLabel(tr("Aperçu dans le jeu")), 1, 0, 1, 2);
     grille->addWidget(Apercu, 1, 2);
-    grille->addWidget(Offre, 2, 0, 1, 3);
     grille->setColumnStretch(2, 1);
 
     QFont police = Apercu->font();
@@ -63,8 +67,7 @@ void SortieCode::Afficher(const QString &code)
 {
     Code = code;
     Apercu->Afficher(code);
-    Offre->hide();
-    Message->clear();
+    MontrerMessage(QString());
 }
 
 void SortieCode::ProposerImport(const QString &texte)
@@ -72,12 +75,38 @@ void SortieCode::ProposerImport(const QString &texte)
     if (DecodeurPseudo::Lire(texte).texte == texte)
         return;
     CodePropose = texte;
-    Offre->show();
+    Zone->setCurrentWidget(Offre);
 }
 
 void SortieCode::Informer(const QString &message)
 {
+    MontrerMessage(message);
+}
+
+// Nothing is set that holds its value already: each setting would repaint.
+void SortieCode::MontrerMessage(const QString &message)
+{
+    if (Zone->currentWidget() != Message)
+        Zone->setCurrentWidget(Message);
     Message->setText(message);
+}
+
+void SortieCode::AnnoncerImport(const QList<DecodeurPseudo::Omission> &omis)
+{
+    QStringList raisons;
+    for (const DecodeurPseudo::Omission &omission : omis)
+        raisons << (omission.genre == DecodeurPseudo::Omission::Ombre
+                        ? tr("l'ombre ($s), que Vivarel ne sait pas écrire")
+                        : tr("un lien « %1 », dont le texte est gardé").arg(omission.cible));
+    Informer(
+        raisons.isEmpty()
+            ? tr("Code importé.")
+            : tr("Code importé. Laissé de côté : %1.").arg(raisons.join(QStringLiteral(", "))));
+}
+
+QList<QWidget *> SortieCode::OrdreClavier() const
+{
+    return {BoutonCopier, BoutonImporter};
 }
 
 // The selection clipboard too, where the platform has one: a middle click pastes it.

@@ -1,12 +1,15 @@
 #ifndef SORTIECODE_H
 #define SORTIECODE_H
 
+#include "encoder/DecodeurPseudo.h"
+
 #include <QString>
 #include <QWidget>
 
 class ApercuJeu;
-class QLabel;
+class LigneMessage;
 class QPushButton;
+class QStackedWidget;
 
 // Everything around the code to copy: "Copier", "Importer un code…", a short message, the
 // preview of what the game keeps, and the offer to import a code just pasted as text.
@@ -24,6 +27,11 @@ public:
     void ProposerImport(const QString &texte);
     void Informer(const QString &message);
 
+    // Says what an import left out, if anything.
+    void AnnoncerImport(const QList<DecodeurPseudo::Omission> &omis);
+    // "Copier" and "Importer un code…", for the window's Tab chain.
+    QList<QWidget *> OrdreClavier() const;
+
     void Copier();
     void DemanderCode();
 
@@ -31,13 +39,16 @@ signals:
     void ImportDemande(const QString &code);
 
 private:
+    void MontrerMessage(const QString &message);
+
     QString Code;
     QString CodePropose;
     QPushButton *BoutonCopier;
     QPushButton *BoutonImporter;
-    QLabel *Message;
+    LigneMessage *Message;
     ApercuJeu *Apercu;
     QWidget *Offre;
+    QStackedWidget *Zone;
 };
 
 #endif

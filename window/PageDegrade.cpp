@@ -1,0 +1,135 @@
+#include "window/PageDegrade.h"
+
+#include "encoder/CalculPseudo.h"
+#include "widgets/EtapesDegrade.h"
+#include "widgets/LigneMessage.h"
+#include "widgets/QFrame_Perso.h"
+#include "window/Construction.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace {
+
+QFrame_Perso *NouveauCarre(const char *nom)
+{
+    auto *carre = Nouveau<QFrame_Perso>(nom);
+    carre->setFixedSize(80, 80);
+    return carre;
+}
+
+} // namespace
+
+PageDegrade::PageDegrade()
+    : Etapes(Nouveau<EtapesDegrade>(
+          "etapesDegrade",
+          Nouveau<QLabel>("labelCouleurDepart", tr("Sélectionnez la couleur de départ:")),
+          NouveauCarre("carreDepart"),
+          Nouveau<QLabel>("labelCouleurArrivee", tr("Sélectionnez la couleur d'arrivée:")),
+          NouveauCarre("carreArrivee"))),
+      PasDegrade(Nouveau<QSpinBox>("pasDegrade")),
+      CaseEspaces(Nouveau<QCheckBox>("caseEspaces", tr("Ignorer les espaces"))),
+      LabelCout(Nouveau<LigneMessage>("labelCout",
+                                      tr("Sélectionnez du texte pour voir la longueur du code."))),
+      BoutonDegrade(Nouveau<QPushButton>("boutonDegrade",
+                                         tr("&Appliquer le dégradé sur le texte sélectionné"))),
+      BoutonAjuster(Nouveau<QPushButton>("boutonAjuster", tr("A&juster à 45 caractères"))),
+      MessageAjustement(Nouveau<LigneMessage>("messageAjustement"))
+{
+    PasDegrade->setMinimum(1);
+    PasDegrade->setMaximum(20);
+    PasDegrade->setValue(1);
+    PasDegrade->setPrefix(QStringLiteral("Changer de couleur tout les "));
+    PasDegrade->setSuffix(QStringLiteral(" caractère(s)."));
+    PasDegrade->setMinimumWidth(290); // its height, and more width, from its text
+    BoutonDegrade->setToolTip(tr("Colore le texte sélectionné en dégradé"));
+    BoutonAjuster->setToolTip(
+        tr("Place les changements de couleur pour que le code tienne en 45 caractères"));
+    Disposer();
+
+    connect(BoutonDegrade, &QPushButton::clicked, this, &PageDegrade::DegradeDemande);
+    connect(BoutonAjuster, &QPushButton::clicked, this, &PageDegrade::AjustementDemande);
+    connect(Etapes, &EtapesDegrade::Modifiees, this, &PageDegrade::ParametresModifies);
+    connect(PasDegrade, &QSpinBox::valueChanged, this, &PageDegrade::ParametresModifies);
+    connect(CaseEspaces, &QCheckBox::toggled, this, &PageDegrade::ParametresModifies);
+}
+
+PageDegrade::~PageDegrade() = default;
+
+// The stops; step, option and length; the help under the step it describes; apply and fit
+// with what the fit said.
+void PageDegrade::Disposer()
+{
+    // The help keeps its lines, which <br /> already breaks: a wrapped label asks for its
+    // height only once laid out, too late for the tab's own size.
+    QLabel *aide = NouvelleAide(
+        "aideDegrade",
+        tr("Le paramètre ci-dessus permet de faire varier la vitesse du dégradé.<br />Si vous "
+           "changez de couleur tous les caractères, le dégradé sera beau mais très consommateur "
+           "en nombre de caractères.<br /><strong>Si vous dépassez le nombre de caractères maxi, "
+           "essayez d'augmenter ce paramètre.</strong>"));
+    aide->setWordWrap(false);
+    auto *grille = new QGridLayout(this);
+    grille->addWidget(Etapes, 0, 0, 1, 3);
+    grille->addWidget(PasDegrade, 1, 0);
+    grille->addWidget(CaseEspaces, 1, 1);
+    grille->addWidget(LabelCout, 1, 2);
+    grille->addWidget(aide, 2, 0, 1, 3);
+    grille->addWidget(BoutonDegrade, 3, 0);
+    grille->addWidget(BoutonAjuster, 3, 1);
+    grille->addWidget(MessageAjustement, 3, 2);
+    grille->setColumnStretch(2, 1);
+}
+
+QList<QColor> PageDegrade::Couleurs() const
+{
+    return Etapes->Couleurs();
+}
+
+void PageDegrade::DefinirCouleurs(const QList<QColor> &couleurs)
+{
+    Etapes->DefinirCouleurs(couleurs);
+}
+
+int PageDegrade::Pas() const
+{
+    return PasDegrade->value();
+}
+
+void PageDegrade::DefinirPas(int pas)
+{
+    PasDegrade->setValue(pas);
+}
+
+bool PageDegrade::IgnorerEspaces() const
+{
+    return CaseEspaces->isChecked();
+}
+
+void PageDegrade::AfficherCout(std::optional<int> longueur)
+{
+    LabelCout->setText(longueur ? tr("Le code fera %1 caractères").arg(*longueur)
+                                : tr("Sélectionnez du texte pour voir la longueur du code."));
+}
+
+void PageDegrade::AfficherAjustement(std::optional<int> longueurCode, int texteSeul)
+{
+    MessageAjustement->setText(
+        longueurCode ? tr("Dégradé ajusté : le code fait %1 caractères.").arg(*longueurCode)
+        : texteSeul > CalculPseudo::NombreCases
+            ? tr("Impossible d'ajuster : le texte seul fait déjà %1 caractères.").arg(texteSeul)
+            : tr("Impossible d'ajuster : même une seule couleur dépasse 45 caractères."));
+}
+
+void PageDegrade::EffacerMessage()
+{
+    MessageAjustement->clear();
+}
+
+QList<QWidget *> PageDegrade::OrdreClavier() const
+{
+    return Etapes->OrdreClavier() +
+           QList<QWidget *>{PasDegrade, CaseEspaces, BoutonDegrade, BoutonAjuster};
+}

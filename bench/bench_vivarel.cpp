@@ -3,6 +3,7 @@
 // shown QTextEdit holding the same document, measured in the same run, as a ratio: these
 // machines are too noisy for absolute times to compare from run to run.
 #include "encoder/CalculPseudo.h"
+#include "widgets/QTextEdit_Perso.h"
 #include "window/Fen_Principale.h"
 
 #include <QClipboard>
@@ -77,23 +78,43 @@ void Rapporter(const char *quoi, double fenetre, double nu)
     qInfo("%-58s %9.3f ms   bare %9.3f ms   ratio %5.2f", quoi, fenetre, nu, fenetre / nu);
 }
 
+// A bare editor set up as the nickname field is: one line, no scroll bars, its font and size.
+void CommeLeChamp(QTextEdit *nu, const QTextEdit *champ)
+{
+    nu->setFont(champ->font());
+    nu->setLineWrapMode(QTextEdit::NoWrap);
+    nu->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    nu->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    nu->resize(champ->size());
+}
+
 struct Fenetre
 {
     Fen_Principale fenetre;
     QTextEdit *editeur = fenetre.findChild<QTextEdit *>(QStringLiteral("editeurPseudo"));
     QTextEdit nu;
+    // The floor of a field over its shadow: two editors, the one below copying each edit of
+    // the one above by its span, and nothing else of the window.
+    QTextEdit_Perso ombre;
+    QTextEdit_Perso *dessus = new QTextEdit_Perso;
 
     Fenetre(int longueur, bool melange)
     {
         fenetre.show();
-        nu.setFont(editeur->font());
-        nu.setLineWrapMode(QTextEdit::NoWrap);
-        nu.resize(editeur->size());
+        CommeLeChamp(&nu, editeur);
         nu.show();
+        CommeLeChamp(&ombre, editeur);
+        CommeLeChamp(dessus, editeur);
+        dessus->setParent(&ombre);
+        dessus->move(-1, -1);
+        ombre.SuivreEnOmbre(dessus->document(), QBrush(QColor(0, 0, 0, 150)));
+        ombre.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
         QVERIFY(QTest::qWaitForWindowExposed(&nu));
+        QVERIFY(QTest::qWaitForWindowExposed(&ombre));
         Remplir(editeur, longueur, melange);
         Remplir(&nu, longueur, melange);
+        Remplir(dessus, longueur, melange);
         QCoreApplication::processEvents();
     }
     void ToutSelectionner()
@@ -109,17 +130,35 @@ struct Fenetre
 };
 
 // A letter typed at the end of the text, taken back untimed before the next one.
-double Frappe(QTextEdit *editeur)
+double Frappe(QTextEdit *editeur, std::vector<double> *temps = nullptr)
 {
     const int longueur = editeur->toPlainText().size();
-    const double temps = Mediane(
-        31, [editeur] { QTest::keyClick(editeur, Qt::Key_X); },
-        [editeur, longueur] {
-            if (editeur->toPlainText().size() != longueur + 1)
-                qFatal("the keystroke did not reach the editor");
-            QTest::keyClick(editeur, Qt::Key_Backspace);
-        });
-    return temps;
+    const auto action = [editeur] { QTest::keyClick(editeur, Qt::Key_X); };
+    const auto entre = [editeur, longueur] {
+        if (editeur->toPlainText().size() != longueur + 1)
+            qFatal("the keystroke did not reach the editor");
+        QTest::keyClick(editeur, Qt::Key_Backspace);
+    };
+    if (!temps)
+        return Mediane(31, action, entre);
+    temps->push_back(Mediane(1, action, entre));
+    return temps->back();
+}
+
+// The same keystroke on each editor in turn, round after round, so that the machine's noise
+// falls on all alike; the median of each.
+std::vector<double> FrappesAlternees(const std::vector<QTextEdit *> &editeurs)
+{
+    std::vector<std::vector<double>> temps(editeurs.size());
+    for (int tour = 0; tour < 61; ++tour)
+        for (size_t i = 0; i < editeurs.size(); ++i)
+            Frappe(editeurs[i], &temps[i]);
+    std::vector<double> medianes;
+    for (std::vector<double> &t : temps) {
+        std::nth_element(t.begin(), t.begin() + t.size() / 2, t.end());
+        medianes.push_back(t[t.size() / 2]);
+    }
+    return medianes;
 }
 
 } // namespace
@@ -166,9 +205,9 @@ void BenchVivarel::frappe()
     QFETCH(int, longueur);
     QFETCH(bool, melange);
     Fenetre f(longueur, melange);
-    const double fenetre = Frappe(f.editeur);
-    const double nu = Frappe(&f.nu);
-    Rapporter(qPrintable(QStringLiteral("one keystroke, ") + QTest::currentDataTag()), fenetre, nu);
+    const std::vector<double> t = FrappesAlternees({f.editeur, &f.nu, f.dessus});
+    Rapporter(qPrintable(QStringLiteral("one keystroke, ") + QTest::currentDataTag()), t[0], t[1]);
+    Rapporter("  the floor: field and shadow alone", t[2], t[1]);
 }
 
 void BenchVivarel::commande_data()

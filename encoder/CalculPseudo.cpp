@@ -1,5 +1,6 @@
 #include "encoder/CalculPseudo.h"
 
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
 
@@ -81,6 +82,8 @@ QTextCursor CalculPseudo::CurseurSurCaractere(QTextDocument *document, int posit
     return curseur;
 }
 
+// A run of characters in one format is read once: the refresh runs on every keystroke.
+// Positions no run covers (a paragraph mark) are read one by one, as they always were.
 void CalculPseudo::LireAttributs(QTextEdit *editeur, QColor couleurParDefaut)
 {
     QTextDocument *document = editeur->document();
@@ -91,8 +94,29 @@ void CalculPseudo::LireAttributs(QTextEdit *editeur, QColor couleurParDefaut)
         return;
     }
     const int cases = qMin(longueur, NombreCases);
-    for (int k = 0; k < cases; ++k)
-        LireCase(k, CurseurSurCaractere(document, k).charFormat(), couleurParDefaut);
+    int k = 0;
+    const auto lireJusqua = [&](int fin) {
+        for (; k < qMin(fin, cases); ++k)
+            LireCase(k, CurseurSurCaractere(document, k).charFormat(), couleurParDefaut);
+    };
+    for (QTextBlock bloc = document->begin(); bloc.isValid() && k < cases; bloc = bloc.next()) {
+        for (QTextBlock::iterator morceau = bloc.begin(); !morceau.atEnd() && k < cases;
+             ++morceau) {
+            const QTextFragment fragment = morceau.fragment();
+            lireJusqua(fragment.position());
+            const int fin = qMin(cases, fragment.position() + fragment.length());
+            if (k >= fin)
+                continue;
+            LireCase(k, fragment.charFormat(), couleurParDefaut);
+            for (int p = k + 1; p < fin; ++p) {
+                for (auto &canal : Niveaux)
+                    canal[p] = canal[k];
+                Styles[p] = Styles[k];
+            }
+            k = fin;
+        }
+    }
+    lireJusqua(cases);
 }
 
 void CalculPseudo::LireCase(int k, const QTextCharFormat &format, const QColor &couleurParDefaut)

@@ -1,6 +1,8 @@
 #include "BoiteModale.h"
 #include "FenetreTest.h"
 #include "encoder/Degrade.h"
+#include "widgets/ChampPseudo.h"
+#include "widgets/CommandesPseudo.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -100,6 +102,8 @@ private slots:
     void effects();
     void fitToFortyFive_data();
     void fitToFortyFive();
+    void commandsWithoutWindow_data();
+    void commandsWithoutWindow();
 };
 
 void TestCommands::defaultValues()
@@ -589,6 +593,79 @@ void TestCommands::fitToFortyFive()
     }
     // Here uneven change points do better than any uniform step (none fits the 30).
     QVERIFY2(ajuste < meilleurUniforme, qPrintable(QString::number(meilleurUniforme)));
+}
+
+using Commande = std::function<void(CommandesPseudo &, const QList<int> &)>;
+Q_DECLARE_METATYPE(Commande)
+
+void TestCommands::commandsWithoutWindow_data()
+{
+    QTest::addColumn<Commande>("commande");
+    QTest::addColumn<QString>("code");
+    const QList<QColor> rougeBleu = {Niveaux(15, 0, 0), Niveaux(0, 0, 15)};
+    QTest::newRow("colour") << Commande([](CommandesPseudo &c, const QList<int> &s) {
+        c.Colorier(s, Niveaux(15, 0, 0));
+    }) << "$0f0a$i$f00b$ic$zd";
+    QTest::newRow("gradient") << Commande([=](CommandesPseudo &c, const QList<int> &s) {
+        c.AppliquerDegrade(s, rougeBleu, 1, false);
+    }) << "$0f0a$i$f00b$i$00fc$zd";
+    QTest::newRow("fit") << Commande([=](CommandesPseudo &c, const QList<int> &s) {
+        QCOMPARE(c.Ajuster(s, rougeBleu, false), std::optional<int>(22));
+    }) << "$0f0a$i$f00b$i$00fc$zd";
+    QTest::newRow("reset") << Commande([](CommandesPseudo &c, const QList<int> &s) {
+        c.Reinitialiser(s);
+    }) << "$0f0a$zbcd";
+    QTest::newRow("effects") << Commande([](CommandesPseudo &c, const QList<int> &s) {
+        c.AppliquerEffets(s, false, true, true);
+    }) << "$0f0a$o$tb$gc$zd";
+    QTest::newRow("spacing") << Commande([](CommandesPseudo &c, const QList<int> &) {
+        c.ChangerEspacement(CalculPseudo::EtirementLarge);
+    }) << "$w$0f0a$ib$i$gcd";
+    QTest::newRow("insert") << Commande([](CommandesPseudo &c, const QList<int> &) {
+        c.Inserer(QStringLiteral("$"));
+    }) << "$0f0a$$$zd";
+    QTest::newRow("import") << Commande([](CommandesPseudo &c, const QList<int> &) {
+        c.Importer(QStringLiteral("$n$f00x"));
+    }) << "$n$f00x";
+}
+
+// Each command on a small nickname, with no window: what it writes, one undo step, and an undo
+// that gives back every character's look exactly.
+void TestCommands::commandsWithoutWindow()
+{
+    QFETCH(Commande, commande);
+    QFETCH(QString, code);
+    QTextEdit_Perso ombre;
+    auto *champ = new ChampPseudo;
+    champ->setParent(&ombre);
+    CalculPseudo calcul;
+    CommandesPseudo commandes(champ, &ombre, calcul);
+    // The code, and every character's whole format.
+    const auto lire = [&] {
+        calcul.LireAttributs(champ, Defaut);
+        QList<QTextCharFormat> formats;
+        for (int p = 0; p < champ->toPlainText().size(); ++p)
+            formats << CalculPseudo::CurseurSurCaractere(champ->document(), p).charFormat();
+        return std::make_pair(calcul.GenererCode(champ->toPlainText()), formats);
+    };
+    commandes.Importer(QStringLiteral("$0f0a$ib$zcd"));
+    champ->document()->clearUndoRedoStacks();
+    QTextCursor selection(champ->document());
+    selection.setPosition(1);
+    selection.setPosition(3, QTextCursor::KeepAnchor);
+    champ->setTextCursor(selection);
+    const auto avant = lire();
+
+    commande(commandes, commandes.Selection());
+    const auto apres = lire();
+    QCOMPARE(apres.first, code);
+    champ->undo();
+    QCOMPARE(lire().first, avant.first);
+    QVERIFY(lire().second == avant.second);
+    QVERIFY(!champ->document()->isUndoAvailable());
+    champ->redo();
+    QCOMPARE(lire().first, apres.first);
+    QVERIFY(lire().second == apres.second);
 }
 
 QTEST_MAIN(TestCommands)

@@ -72,8 +72,12 @@ struct Champ : FenetreTest
         QVERIFY2(!code.contains(interdit), qPrintable(code));
         QCOMPARE(QString::fromUtf8(code.toUtf8()), code); // a lone surrogate would not survive
         // No character is left without a colour: black only where the player picked it.
-        for (int p = 0; p < editeur->toPlainText().size(); ++p)
+        // The shadow copies each character's look, in its own ink.
+        for (int p = 0; p < editeur->toPlainText().size(); ++p) {
             QVERIFY(Format(p).hasProperty(QTextFormat::ForegroundBrush));
+            QCOMPARE(Format(p, ombre).font(), Format(p).font());
+            QCOMPARE(Format(p, ombre).foreground().color(), QColor(0, 0, 0, 150));
+        }
         QCOMPARE(editeur->document()->blockCount(), 1);
         QCOMPARE(ombre->toPlainText(), editeur->toPlainText());
         QCOMPARE(ombre->horizontalScrollBar()->value(), editeur->horizontalScrollBar()->value());

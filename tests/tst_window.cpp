@@ -67,6 +67,9 @@ private slots:
     void copyAndPreview();
     void keyboardReachesEverything();
     void catalogueHasGlyphs();
+    void longMessageKeepsTheWindow();
+    void keystrokeRepaintsOnlyWhatChanged_data();
+    void keystrokeRepaintsOnlyWhatChanged();
 };
 
 void TestWindow::defaultValues()
@@ -575,6 +578,89 @@ void TestWindow::catalogueHasGlyphs()
     }
     sansGlyphe.removeDuplicates();
     QVERIFY2(sansGlyphe.isEmpty(), qPrintable(sansGlyphe.join(u' ')));
+}
+
+// A message quoting a long link neither widens the window nor moves the rows below it; its
+// whole text stays in reach.
+void TestWindow::longMessageKeepsTheWindow()
+{
+    FenetreTest f;
+    f.fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+    const QRect fenetre = f.fenetre.geometry();
+    const QPoint compteur = f.compteur->mapTo(&f.fenetre, QPoint());
+    const QString cible = QStringLiteral("https://www.example.com/") + QString(500, u'a');
+    f.fenetre.ImporterCode(QStringLiteral("$l[%1]Link$l").arg(cible));
+    QTest::qWait(20);
+    auto *message = f.Trouver<LigneMessage>("messageSortie");
+    QVERIFY(message->text().contains(cible));
+    QVERIFY(message->toolTip().contains(cible));
+    QCOMPARE(f.fenetre.geometry(), fenetre);
+    QCOMPARE(f.compteur->mapTo(&f.fenetre, QPoint()), compteur);
+    f.Taper(QStringLiteral("!"));
+    QVERIFY(message->text().isEmpty());
+    QCOMPARE(f.compteur->mapTo(&f.fenetre, QPoint()), compteur);
+}
+
+// What one event loop turn paints of a window, in its coordinates, and how often it asks for
+// a layout.
+struct Releve : QObject
+{
+    explicit Releve(QWidget *f) : fenetre(f) { qApp->installEventFilter(this); }
+    ~Releve() override { qApp->removeEventFilter(this); }
+
+    bool eventFilter(QObject *objet, QEvent *event) override
+    {
+        auto *w = qobject_cast<QWidget *>(objet);
+        if (!w || w->window() != fenetre)
+            return false;
+        if (event->type() == QEvent::Paint)
+            peint += static_cast<QPaintEvent *>(event)->region().translated(
+                w->mapTo(fenetre, QPoint(0, 0)));
+        if (event->type() == QEvent::LayoutRequest)
+            demandes << w->objectName();
+        return false;
+    }
+
+    qint64 Aire() const
+    {
+        qint64 aire = 0;
+        for (const QRect &r : peint)
+            aire += qint64(r.width()) * r.height();
+        return aire;
+    }
+
+    QWidget *fenetre;
+    QRegion peint;
+    QStringList demandes;
+};
+
+void TestWindow::keystrokeRepaintsOnlyWhatChanged_data()
+{
+    QTest::addColumn<int>("page");
+    for (int page = 0; page < 4; ++page)
+        QTest::addRow("page %d", page) << page;
+}
+
+// One typed character repaints the field and its shadow, the code, its count and the preview,
+// nothing else, and lays nothing out again.
+void TestWindow::keystrokeRepaintsOnlyWhatChanged()
+{
+    QFETCH(int, page);
+    FenetreTest f;
+    f.fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+    f.Trouver<QTabWidget>("onglets")->setCurrentIndex(page);
+    f.Taper(QStringLiteral("Bonjour les amis"));
+    QTest::qWait(50);
+    Releve releve(&f.fenetre);
+    f.Taper(QStringLiteral("x"));
+    QTest::qWait(50);
+    QCOMPARE(f.sortie->text(), QStringLiteral("Bonjour les amisx"));
+    QCOMPARE(releve.demandes, QStringList());
+    const qint64 fenetre = qint64(f.fenetre.width()) * f.fenetre.height();
+    QVERIFY2(releve.Aire() * 5 <= fenetre,
+             qPrintable(QStringLiteral("%1 of %2").arg(releve.Aire()).arg(fenetre)));
 }
 
 QTEST_MAIN(TestWindow)

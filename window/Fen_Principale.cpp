@@ -2,6 +2,7 @@
 
 #include "widgets/ChampPseudo.h"
 #include "widgets/CommandesPseudo.h"
+#include "widgets/PanneauMemorise.h"
 #include "widgets/SortieCode.h"
 #include "window/Construction.h"
 #include "window/PageCaracteres.h"
@@ -138,6 +139,9 @@ void Fen_Principale::ReglerTailles()
                                      CalculPseudo::NombreCases / int(codeType.size()) +
                                  4 * LigneSortie->fontMetrics().averageCharWidth());
     LigneSortie->setReadOnly(true);
+    auto *style = new PanneauMemorise;
+    style->setParent(this);
+    LigneSortie->setStyle(style);
     LigneSortie->setMaxLength(std::numeric_limits<int>::max());
     Banniere->setAlignment(Qt::AlignHCenter);
     // Filled segments in the text colour, twice the text's height: readable at a glance.

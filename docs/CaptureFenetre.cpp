@@ -1,21 +1,20 @@
 // Draws the README's picture of the window, offscreen, so that anyone can make it again:
 //   cmake --build build --target capture_fenetre
 //   QT_QPA_PLATFORM=offscreen build/docs/capture_fenetre docs/capture.png
-#include "widgets/EtapesDegrade.h"
 #include "window/Fen_Principale.h"
 
 #include <QApplication>
-#include <QTabWidget>
 
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     Fen_Principale fenetre;
     fenetre.setWindowTitle(QStringLiteral("Trackmania Vivarel"));
-    fenetre.findChild<QTabWidget *>(QStringLiteral("onglets"))->setCurrentIndex(2);
-    fenetre.findChild<EtapesDegrade *>()->DefinirCouleurs(
-        {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 136, 255)});
-    fenetre.ImporterCode(QStringLiteral("$f00V$c50i$990v$5c0a$0f0r$0c8e$08fl$o $iPro"));
+    EtatFenetre etat;
+    etat.pseudo = QStringLiteral("$f00V$c50i$990v$5c0a$0f0r$0c8e$08fl$o $iPro");
+    etat.degrade = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 136, 255)};
+    etat.onglet = 2;
+    fenetre.DefinirEtat(etat);
     fenetre.show();
     QApplication::processEvents();
     return fenetre.grab().save(argc > 1 ? QString::fromLocal8Bit(argv[1])

@@ -2,6 +2,10 @@
 #include "FenetreTest.h"
 #include "widgets/ApercuJeu.h"
 #include "widgets/QFrame_Perso.h"
+#include "window/PageCaracteres.h"
+#include "window/PageCouleur.h"
+#include "window/PageDegrade.h"
+#include "window/PageEffet.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -68,6 +72,8 @@ private slots:
     void keyboardReachesEverything();
     void catalogueHasGlyphs();
     void longMessageKeepsTheWindow();
+    void pageDefaultValues_data();
+    void pageDefaultValues();
     void keystrokeRepaintsOnlyWhatChanged_data();
     void keystrokeRepaintsOnlyWhatChanged();
 };
@@ -578,6 +584,54 @@ void TestWindow::catalogueHasGlyphs()
     }
     sansGlyphe.removeDuplicates();
     QVERIFY2(sansGlyphe.isEmpty(), qPrintable(sansGlyphe.join(u' ')));
+}
+
+using Verification = std::function<void()>;
+Q_DECLARE_METATYPE(Verification)
+
+void TestWindow::pageDefaultValues_data()
+{
+    QTest::addColumn<Verification>("verifier");
+    QTest::newRow("special characters") << Verification([] {
+        PageCaracteres page;
+        QSignalSpy insertion(&page, &PageCaracteres::InsertionDemandee);
+        page.findChild<QPushButton *>(QStringLiteral("boutonInserer"))->click();
+        QCOMPARE(insertion.value(0).value(0).toString(), QStringLiteral("À"));
+        QCOMPARE(page.OrdreClavier().size(), 10);
+    });
+    QTest::newRow("uniform colour") << Verification([] {
+        PageCouleur page;
+        QCOMPARE(page.Couleur(), QColor(Qt::black));
+        QSignalSpy demande(&page, &PageCouleur::ColorationDemandee);
+        page.findChild<QPushButton *>(QStringLiteral("boutonColorier"))->click();
+        QCOMPARE(demande.count(), 1);
+    });
+    QTest::newRow("gradient") << Verification([] {
+        PageDegrade page;
+        QCOMPARE(page.Couleurs(), QList<QColor>(2, QColor(Qt::black)));
+        QCOMPARE(page.Pas(), 1);
+        QVERIFY(!page.IgnorerEspaces());
+        QSignalSpy modifies(&page, &PageDegrade::ParametresModifies);
+        page.DefinirPas(3);
+        QCOMPARE(modifies.count(), 1);
+    });
+    QTest::newRow("effects") << Verification([] {
+        PageEffet page;
+        QVERIFY(!page.Italique() && !page.Gras() && !page.Majuscules());
+        QSignalSpy espacement(&page, &PageEffet::EspacementDemande);
+        page.findChild<QRadioButton *>(QStringLiteral("radioLarge"))->click();
+        QCOMPARE(espacement.value(0).value(0).toInt(), CalculPseudo::EtirementLarge);
+        page.MontrerEspacement(CalculPseudo::EtirementSerre);
+        QVERIFY(page.findChild<QRadioButton *>(QStringLiteral("radioSerre"))->isChecked());
+        QCOMPARE(espacement.count(), 1);
+    });
+}
+
+// Each page on its own, as it starts and with what it asks for.
+void TestWindow::pageDefaultValues()
+{
+    QFETCH(Verification, verifier);
+    verifier();
 }
 
 // A message quoting a long link neither widens the window nor moves the rows below it; its

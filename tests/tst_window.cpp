@@ -1,5 +1,7 @@
 #include "BoiteModale.h"
 #include "FenetreTest.h"
+#include "encoder/DecodeurPseudo.h"
+#include "encoder/Graphemes.h"
 #include "widgets/ApercuJeu.h"
 #include "widgets/QFrame_Perso.h"
 #include "window/PageCaracteres.h"
@@ -67,6 +69,8 @@ private slots:
     void swatchChangeLeavesNicknameAlone();
     void importReplacesNickname_data();
     void importReplacesNickname();
+    void importKeepsMarksApart_data();
+    void importKeepsMarksApart();
     void pasteOffersImport();
     void copyAndPreview();
     void keyboardReachesEverything();
@@ -489,6 +493,40 @@ void TestWindow::importReplacesNickname()
     f.editeur->undo();
     QCOMPARE(f.sortie->text(), QStringLiteral("Bob"));
     QVERIFY(f.Trouver<QRadioButton>("radioNormal")->isChecked());
+}
+
+void TestWindow::importKeepsMarksApart_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("debutCaractere"); // a visible character whose parts differ
+    QTest::newRow("Thai and Devanagari") << QString::fromUtf8("$fff๖เя$f60ै$fff๔") << 2;
+    QTest::newRow("Hangul jamo") << QString::fromUtf8("$o$n$222ᄀᄆ$dddᄆ$222ᄂ") << 1;
+    QTest::newRow("Devanagari in Latin") << QString::fromUtf8("$fffhe$f3bि$fffest") << 1;
+    QTest::newRow("Latin accent") << QString::fromUtf8("e$f00\u0301$ix") << 0;
+    QTest::newRow("ZWJ emoji") << QString::fromUtf8("$f00👩$0f0\u200d💻") << 0;
+}
+
+// A code that colours a mark apart from its letter comes back as the game reads it; a command
+// over such a character still takes it whole.
+void TestWindow::importKeepsMarksApart()
+{
+    QFETCH(QString, code);
+    QFETCH(int, debutCaractere);
+    FenetreTest f;
+    f.fenetre.ImporterCode(code);
+    const DecodeurPseudo::Lecture attendu = DecodeurPseudo::Lire(code);
+    const DecodeurPseudo::Lecture lu = DecodeurPseudo::Lire(f.sortie->text());
+    QCOMPARE(lu.texte, attendu.texte);
+    QVERIFY(lu.niveaux == attendu.niveaux);
+    QVERIFY(lu.styles == attendu.styles);
+
+    f.Selectionner(debutCaractere, debutCaractere + 1);
+    f.Trouver<QPushButton>("boutonReinitialiser")->click();
+    const QList<int> caractere =
+        Graphemes::Frontieres(f.editeur->toPlainText(), debutCaractere, debutCaractere + 1);
+    QVERIFY(caractere.last() > debutCaractere + 1);
+    for (int p = caractere.first(); p < caractere.last(); ++p)
+        QVERIFY(f.Format(p) == f.Format(caractere.first()));
 }
 
 // A paste stays text; when it holds codes the window offers to read them, until the next edit.

@@ -85,7 +85,7 @@ void ChampPseudo::RemplacerTout(const QList<FiltreCollage::Morceau> &morceaux)
 {
     QTextCursor curseur(document());
     curseur.select(QTextCursor::Document);
-    Inserer(curseur, FiltreCollage::Nettoyer(morceaux), false);
+    Inserer(curseur, FiltreCollage::Nettoyer(morceaux, FiltreCollage::ParUnite), false);
 }
 
 // Each run over the format typed text would take there, in one edit. A paste into an empty

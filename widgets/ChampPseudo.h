@@ -19,7 +19,9 @@ public:
     // Puts `texte` at the cursor, in place of the selection, as one edit.
     void InsererTexte(const QString &texte);
 
-    // Puts `morceaux`, cleaned as a paste is, in place of the whole nickname, as one edit.
+    // Puts `morceaux`, cleaned of controls and breaks as a paste is, in place of the whole
+    // nickname, as one edit. Each unit keeps its own look: a code may colour a mark apart from
+    // its letter.
     void RemplacerTout(const QList<FiltreCollage::Morceau> &morceaux);
 
 signals:

@@ -101,23 +101,23 @@ QList<FiltreCollage::Morceau> FiltreCollage::Lire(const QMimeData &donnees)
         LireHtml(donnees.html(), brut);
     else
         brut.Ajouter(donnees.text(), -1);
-    return Terminer(brut);
+    return Terminer(brut, ParCaractere);
 }
 
-QList<FiltreCollage::Morceau> FiltreCollage::Nettoyer(const QList<Morceau> &morceaux)
+QList<FiltreCollage::Morceau> FiltreCollage::Nettoyer(const QList<Morceau> &morceaux, Unites unites)
 {
     Brut brut;
     for (const Morceau &morceau : morceaux) {
         brut.formats.append(morceau.format);
         brut.Ajouter(morceau.texte, int(brut.formats.size()) - 1);
     }
-    return Terminer(brut);
+    return Terminer(brut, unites);
 }
 
-QList<FiltreCollage::Morceau> FiltreCollage::Terminer(Brut &brut)
+QList<FiltreCollage::Morceau> FiltreCollage::Terminer(Brut &brut, Unites unites)
 {
     NettoyerBrut(brut);
-    UnifierGraphemes(brut);
+    unites == ParCaractere ? UnifierGraphemes(brut) : UnifierPaires(brut);
     QList<Morceau> morceaux;
     for (int debut = 0, fin = 0; debut < brut.texte.size(); debut = fin) {
         const int format = brut.formatDe[debut];
@@ -210,4 +210,11 @@ void FiltreCollage::UnifierGraphemes(Brut &brut)
     for (int k = 0; k + 1 < frontieres.size(); ++k)
         for (int i = frontieres[k] + 1; i < frontieres[k + 1]; ++i)
             brut.formatDe[i] = brut.formatDe[frontieres[k]];
+}
+
+void FiltreCollage::UnifierPaires(Brut &brut)
+{
+    for (int i = 1; i < brut.texte.size(); ++i)
+        if (brut.texte.at(i).isLowSurrogate() && brut.texte.at(i - 1).isHighSurrogate())
+            brut.formatDe[i] = brut.formatDe[i - 1];
 }

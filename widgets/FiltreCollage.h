@@ -22,16 +22,22 @@ public:
 
     static QList<Morceau> Lire(const QMimeData &donnees);
 
+    // How formats are kept: one per visible character, as a paste gives them, or each unit's
+    // own, as a code describes them (a mark may be coloured apart from its letter); the two
+    // halves of a surrogate pair always share one.
+    enum Unites { ParCaractere, ParUnite };
+
     // The same cleaning for runs that come from elsewhere (a code read back): the text on one
-    // line, without controls, each visible character in one format.
-    static QList<Morceau> Nettoyer(const QList<Morceau> &morceaux);
+    // line, without controls.
+    static QList<Morceau> Nettoyer(const QList<Morceau> &morceaux, Unites unites);
 
 private:
     struct Brut;
     static void LireHtml(const QString &html, Brut &brut);
-    static QList<Morceau> Terminer(Brut &brut);
+    static QList<Morceau> Terminer(Brut &brut, Unites unites);
     static void NettoyerBrut(Brut &brut);
     static void UnifierGraphemes(Brut &brut);
+    static void UnifierPaires(Brut &brut);
 };
 
 #endif

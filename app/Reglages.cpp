@@ -3,6 +3,7 @@
 #include "window/Fen_Principale.h"
 
 #include <QSettings>
+#include <QStringList>
 
 #include <array>
 #include <utility>
@@ -33,19 +34,41 @@ void Reglages::Ecrire(const EtatFenetre &etat, QSettings &reglages)
     reglages.setValue("onglet", etat.onglet);
 }
 
-EtatFenetre Reglages::Lire(const QSettings &reglages)
+EtatFenetre Reglages::Lire(const QSettings &reglages, QStringList *illisibles)
 {
+    QStringList mauvaises;
+    const auto presente = [&](const char *cle) { return reglages.contains(QLatin1String(cle)); };
+    const auto lireEntier = [&](const char *cle, int defaut, int minimum, int maximum) {
+        bool ok = false;
+        const int valeur = reglages.value(QLatin1String(cle)).toInt(&ok);
+        if (ok && valeur >= minimum && valeur <= maximum)
+            return valeur;
+        if (presente(cle))
+            mauvaises << QLatin1String(cle);
+        return defaut;
+    };
     EtatFenetre etat;
-    etat.pseudo = reglages.value("pseudo").toString();
+    const QVariant pseudo = reglages.value("pseudo");
+    if (pseudo.typeId() == QMetaType::QString)
+        etat.pseudo = pseudo.toString();
+    else if (presente("pseudo"))
+        mauvaises << QStringLiteral("pseudo");
     etat.couleur = reglages.value("couleur").value<QColor>();
+    if (!etat.couleur.isValid() && presente("couleur"))
+        mauvaises << QStringLiteral("couleur");
     for (const QVariant &valeur : reglages.value("degrade").toList())
         if (valeur.value<QColor>().isValid())
             etat.degrade << valeur.value<QColor>();
-    etat.pas = reglages.value("pas", 1).toInt();
+    if (presente("degrade") && etat.degrade.size() < 2)
+        mauvaises << QStringLiteral("degrade");
+    etat.pas = lireEntier("pas", 1, 1, 20);
+    const QString espacement = reglages.value("espacement").toString();
     for (const auto &[etirement, nom] : Espacements)
-        if (reglages.value("espacement").toString() == QLatin1String(nom))
+        if (espacement == QLatin1String(nom))
             etat.espacement = etirement;
-    etat.onglet = reglages.value("onglet", 0).toInt();
+    etat.onglet = lireEntier("onglet", 0, 0, 16);
+    if (illisibles)
+        *illisibles = mauvaises;
     return etat;
 }
 

@@ -3,6 +3,8 @@
 
 #include "window/EtatFenetre.h"
 
+#include <QStringList>
+
 class Fen_Principale;
 class QSettings;
 
@@ -11,7 +13,8 @@ class QSettings;
 struct Reglages
 {
     static void Ecrire(const EtatFenetre &etat, QSettings &reglages);
-    static EtatFenetre Lire(const QSettings &reglages);
+    // What could be read; the keys present whose values could not be, in `illisibles`.
+    static EtatFenetre Lire(const QSettings &reglages, QStringList *illisibles = nullptr);
 
     static void Enregistrer(const Fen_Principale &fenetre, QSettings &reglages);
     // The restored nickname is where the player's history starts: nothing to undo.

@@ -1,12 +1,9 @@
 #include "app/Demarrage.h"
 #include "app/LigneCommande.h"
-#include "app/Reglages.h"
-#include "window/Fen_Principale.h"
+#include "app/Session.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLocale>
-#include <QSettings>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -17,20 +14,14 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
 
     Demarrage::EnregistrerRessourcesExternes();
-    const QString nomLocale = QLocale::system().name();
     QTranslator traducteur;
     QTranslator traducteurQt;
-    Demarrage::InstallerTraduction(traducteur, traducteurQt, nomLocale);
+    Demarrage::InstallerTraduction(traducteur, traducteurQt, QLocale::system().name());
 
     // Built after the translator is installed: the window translates its texts once, here.
-    Fen_Principale fenetre;
-    fenetre.setWindowTitle(QStringLiteral("Trackmania Vivarel"));
-    fenetre.setWindowIcon(QIcon(QStringLiteral(":/GUI/IMG/IconeVVRL.png")));
-    QSettings reglages(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Vivarel"),
-                       QStringLiteral("Vivarel"));
-    Reglages::Restaurer(fenetre, reglages);
-    fenetre.show();
+    Session session;
+    session.Montrer();
     const int retour = application.exec();
-    Reglages::Enregistrer(fenetre, reglages);
+    session.Terminer();
     return retour;
 }

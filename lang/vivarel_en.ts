@@ -235,6 +235,17 @@
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>Les réglages (%1) sont illisibles : Vivarel ne les modifiera pas.</source>
+        <translation>The settings (%1) cannot be read: Vivarel will leave them as they are.</translation>
+    </message>
+    <message>
+        <source>Les réglages (%1) étaient illisibles : ils sont gardés sous %2.</source>
+        <translation>The settings (%1) could not be read: they are kept as %2.</translation>
+    </message>
+</context>
+<context>
     <name>SortieCode</name>
     <message>
         <source>Copie le code dans le presse-papiers</source>

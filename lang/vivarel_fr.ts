@@ -235,6 +235,17 @@
     </message>
 </context>
 <context>
+    <name>Session</name>
+    <message>
+        <source>Les réglages (%1) sont illisibles : Vivarel ne les modifiera pas.</source>
+        <translation>Les réglages (%1) sont illisibles : Vivarel ne les modifiera pas.</translation>
+    </message>
+    <message>
+        <source>Les réglages (%1) étaient illisibles : ils sont gardés sous %2.</source>
+        <translation>Les réglages (%1) étaient illisibles : ils sont gardés sous %2.</translation>
+    </message>
+</context>
+<context>
     <name>SortieCode</name>
     <message>
         <source>Copie le code dans le presse-papiers</source>

@@ -189,6 +189,12 @@ void Fen_Principale::Connecter()
     connect(EditeurPseudo, &QTextEdit::selectionChanged, this, &Fen_Principale::MettreAJourCout);
     connect(Onglets, &QTabWidget::currentChanged, this, &Fen_Principale::MettreAJourCout);
 
+    connect(EditeurPseudo, &QTextEdit::textChanged, this, &Fen_Principale::EtatModifie);
+    connect(Commandes, &CommandesPseudo::EspacementChange, this, &Fen_Principale::EtatModifie);
+    connect(OngletCouleur, &PageCouleur::CouleurModifiee, this, &Fen_Principale::EtatModifie);
+    connect(OngletDegrade, &PageDegrade::ParametresModifies, this, &Fen_Principale::EtatModifie);
+    connect(Onglets, &QTabWidget::currentChanged, this, &Fen_Principale::EtatModifie);
+
     // Undo and redo reach the nickname wherever the focus is, a button just pressed included;
     // the field, when it has the focus, takes the keys first.
     connect(new QShortcut(QKeySequence::Undo, this), &QShortcut::activated, EditeurPseudo,
@@ -321,6 +327,11 @@ void Fen_Principale::AppliquerItalique()
 void Fen_Principale::ImporterCode(const QString &code)
 {
     Sortie->AnnoncerImport(Commandes->Importer(code).omis);
+}
+
+void Fen_Principale::Avertir(const QString &avis)
+{
+    Sortie->Informer(avis);
 }
 
 EtatFenetre Fen_Principale::Etat() const

@@ -36,9 +36,16 @@ public:
     // Replaces the nickname with the one `code` gives, as one undo step.
     void ImporterCode(const QString &code);
 
+    // Says something about the program itself (a file it could not read) without blocking.
+    void Avertir(const QString &avis);
+
     EtatFenetre Etat() const;
     // Where the player's history starts: nothing to undo afterwards.
     void DefinirEtat(const EtatFenetre &etat);
+
+signals:
+    // Something the player finds again at the next start changed.
+    void EtatModifie();
 
 private slots:
     void MettreAJourPseudoOut();

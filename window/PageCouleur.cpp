@@ -29,6 +29,7 @@ PageCouleur::PageCouleur()
         0, 2, 1, 2);
 
     connect(BoutonColorier, &QPushButton::clicked, this, &PageCouleur::ColorationDemandee);
+    connect(CarreCouleur, &QFrame_Perso::CouleurChoisie, this, &PageCouleur::CouleurModifiee);
 }
 
 PageCouleur::~PageCouleur() = default;

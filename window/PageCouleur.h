@@ -23,6 +23,8 @@ public:
 
 signals:
     void ColorationDemandee();
+    // A colour was picked in the swatch's dialog.
+    void CouleurModifiee();
 
 private:
     QFrame_Perso *CarreCouleur;

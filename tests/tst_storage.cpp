@@ -1,0 +1,168 @@
+// What the player makes is kept: written as they go, when the program is ended from outside,
+// and never over a file that could not be read. Every file lives in a temporary folder.
+#include "app/FichierJoueur.h"
+#include "app/Session.h"
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <csignal>
+#include <unistd.h>
+
+namespace {
+
+QString Pseudo(const QString &fichier)
+{
+    return QSettings(fichier, QSettings::IniFormat).value("pseudo").toString();
+}
+
+QTextEdit *Champ(Session &session)
+{
+    return session.Fenetre().findChild<QTextEdit *>(QStringLiteral("editeurPseudo"));
+}
+
+// The program's session in a child process; its first line is the code it shows.
+QString Lancer(QProcess &enfant, const QString &fichier, const QString &texte = QString())
+{
+    QStringList arguments{fichier};
+    if (!texte.isEmpty())
+        arguments << texte;
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    enfant.setProcessEnvironment(environnement);
+    enfant.start(QStringLiteral(SESSION_ENFANT), arguments);
+    if (!enfant.waitForStarted() || !enfant.waitForReadyRead(20000))
+        return QStringLiteral("(no answer)");
+    return QString::fromLocal8Bit(enfant.readLine()).trimmed();
+}
+
+} // namespace
+
+class TestStorage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultValues();
+    void savedAsTheyGo();
+    void endedFromOutside_data();
+    void endedFromOutside();
+    void damagedSettings_data();
+    void damagedSettings();
+
+private:
+    QTemporaryDir Dossier;
+};
+
+void TestStorage::defaultValues()
+{
+    const QString fichier = Dossier.filePath(QStringLiteral("neuf.ini"));
+    Session session(fichier);
+    QVERIFY(session.Avis().isEmpty());
+    QVERIFY(Champ(session)->toPlainText().isEmpty());
+    QCOMPARE(session.Ecritures(), 0);
+    QVERIFY(!QFile::exists(fichier));
+}
+
+// Written shortly after the change, without exiting; a burst of keystrokes a few times only.
+void TestStorage::savedAsTheyGo()
+{
+    const QString fichier = Dossier.filePath(QStringLiteral("auvol.ini"));
+    Session session(fichier);
+    QTest::keyClicks(Champ(session), QStringLiteral("Bonjour"));
+    QTRY_COMPARE_WITH_TIMEOUT(Pseudo(fichier), QStringLiteral("Bonjour"),
+                              Sauvegarde::AttenteMax + 500);
+    const int avant = session.Ecritures();
+    for (int i = 0; i < 200; ++i) {
+        QTest::keyClick(Champ(session), Qt::Key_A);
+        QTest::qWait(5);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(Pseudo(fichier).size(), 207, Sauvegarde::AttenteMax + 500);
+    QVERIFY2(session.Ecritures() - avant <= 6, qPrintable(QString::number(session.Ecritures())));
+}
+
+void TestStorage::endedFromOutside_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("attente"); // before the signal, in milliseconds
+    QTest::newRow("SIGTERM") << int(SIGTERM) << 0;
+    QTest::newRow("SIGINT") << int(SIGINT) << 0;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << 0;
+    QTest::newRow("SIGKILL past the delay") << int(SIGKILL) << Sauvegarde::AttenteMax + 500;
+}
+
+// Typed, then ended from outside: the next start finds the nickname.
+void TestStorage::endedFromOutside()
+{
+    QFETCH(int, signal);
+    QFETCH(int, attente);
+    const QString fichier = Dossier.filePath(QStringLiteral("fin%1.ini").arg(signal));
+    QProcess enfant;
+    QCOMPARE(Lancer(enfant, fichier, QStringLiteral("Bonjour")), QStringLiteral("Bonjour"));
+    QTest::qWait(attente);
+    ::kill(pid_t(enfant.processId()), signal);
+    QVERIFY(enfant.waitForFinished(20000));
+    if (signal != SIGKILL) {
+        QCOMPARE(enfant.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(enfant.exitCode(), 0);
+    }
+    QProcess suivant;
+    QCOMPARE(Lancer(suivant, fichier), QStringLiteral("Bonjour"));
+    suivant.kill();
+    suivant.waitForFinished();
+}
+
+void TestStorage::damagedSettings_data()
+{
+    QTest::addColumn<QString>("contenu"); // "dir": a folder; "huge": past the size limit
+    QTest::addColumn<QString>("pseudo");  // what the program starts with
+    QTest::newRow("a folder in its place") << "dir"
+                                           << "";
+    QTest::newRow("too large") << "huge"
+                               << "";
+    QTest::newRow("wrong types") << "[General]\npseudo=Bob\npas=abc\ncouleur=zzz\n"
+                                 << "Bob";
+    QTest::newRow("a code that is not a string") << "[General]\npseudo=a, b\npas=3\n"
+                                                 << "";
+}
+
+// The program starts with what it could read, says so once, and the damaged file is kept
+// whole beside the new one.
+void TestStorage::damagedSettings()
+{
+    QFETCH(QString, contenu);
+    QFETCH(QString, pseudo);
+    QTemporaryDir dossier;
+    const QString fichier = dossier.filePath(QStringLiteral("vivarel.ini"));
+    QByteArray original = contenu.toLatin1();
+    if (contenu == QStringLiteral("dir")) {
+        QVERIFY(QDir().mkpath(fichier + QStringLiteral("/dedans")));
+    } else {
+        QFile f(fichier);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        if (contenu == QStringLiteral("huge"))
+            QVERIFY(f.resize(FichierJoueur::TailleMax + 1));
+        else
+            f.write(original);
+    }
+    Session session(fichier);
+    QCOMPARE(Champ(session)->toPlainText(), pseudo);
+    QCOMPARE(session.Avis().size(), 1);
+    const QStringList aCote =
+        QDir(dossier.path()).entryList({QStringLiteral("vivarel.ini.damaged-*")}, QDir::AllEntries);
+    QCOMPARE(aCote.size(), 1);
+    QFile garde(dossier.filePath(aCote.first()));
+    if (contenu != QStringLiteral("dir") && contenu != QStringLiteral("huge")) {
+        QVERIFY(garde.open(QIODevice::ReadOnly));
+        QCOMPARE(garde.readAll(), original);
+    }
+    session.Terminer();
+    QCOMPARE(Pseudo(fichier), pseudo);
+}
+
+QTEST_MAIN(TestStorage)
+#include "tst_storage.moc"

@@ -2,14 +2,17 @@
 
 #include "app/FichierJoueur.h"
 #include "app/Reglages.h"
+#include "window/PageCollection.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <cstdio>
 
-Session::Session(const QString &fichierReglages) : Ecriture([this] { Ecrire(); })
+Session::Session(const QString &fichierReglages, const QString &dossierDonnees)
+    : Ecriture([this] { Ecrire(); })
 {
     FenetrePrincipale.setWindowTitle(QStringLiteral("Trackmania Vivarel"));
     FenetrePrincipale.setWindowIcon(QIcon(QStringLiteral(":/GUI/IMG/IconeVVRL.png")));
@@ -18,6 +21,13 @@ Session::Session(const QString &fichierReglages) : Ecriture([this] { Ecrire(); }
                                               QStringLiteral("Vivarel"), QStringLiteral("Vivarel"))
                                         .fileName()
                                   : fichierReglages));
+    Pseudos = std::make_unique<Collection>(
+        (dossierDonnees.isEmpty()
+             ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+             : dossierDonnees) +
+        QStringLiteral("/pseudos.json"));
+    Avertissements << Pseudos->Avis();
+    RelierPseudos();
     connect(&FenetrePrincipale, &Fen_Principale::EtatModifie, &Ecriture, &Sauvegarde::Signaler);
     connect(&Signaux, &SignauxFin::FinDemandee, this, &Session::Fermer);
 }
@@ -56,6 +66,29 @@ EtatFenetre Session::OuvrirReglages(const QString &chemin)
     if (!aCote.isEmpty())
         Reglages = std::make_unique<QSettings>(chemin, QSettings::IniFormat);
     return etat;
+}
+
+// The collection is kept here; the page shows it and says what the player asked of it.
+void Session::RelierPseudos()
+{
+    PageCollection *page = FenetrePrincipale.PagePseudos();
+    page->Afficher(Pseudos->Entrees());
+    connect(Pseudos.get(), &Collection::Changee, page,
+            [this, page] { page->Afficher(Pseudos->Entrees()); });
+    connect(page, &PageCollection::EnregistrementDemande, this, [this](const QString &nom) {
+        Pseudos->Enregistrer(nom, FenetrePrincipale.Etat().pseudo);
+    });
+    connect(page, &PageCollection::RenommageDemande, Pseudos.get(), &Collection::Renommer);
+    connect(page, &PageCollection::SuppressionDemandee, Pseudos.get(), &Collection::Supprimer);
+    connect(page, &PageCollection::ExportDemande, this,
+            [this, page](const QString &fichier, const QStringList &noms) {
+                page->AnnoncerExport(Pseudos->Exporter(fichier, noms),
+                                     noms.isEmpty() ? int(Pseudos->Entrees().size())
+                                                    : int(noms.size()));
+            });
+    connect(page, &PageCollection::ImportDemande, this, [this, page](const QString &fichier) {
+        page->AnnoncerImport(Pseudos->Importer(fichier));
+    });
 }
 
 void Session::Montrer()

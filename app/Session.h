@@ -1,6 +1,7 @@
 #ifndef SESSION_H
 #define SESSION_H
 
+#include "app/Collection.h"
 #include "app/Sauvegarde.h"
 #include "app/SignauxFin.h"
 #include "window/Fen_Principale.h"
@@ -20,8 +21,9 @@ class Session : public QObject
     Q_OBJECT
 
 public:
-    // Without a path, the user's own settings file.
-    explicit Session(const QString &fichierReglages = QString());
+    // Without paths, the user's own settings file and data folder.
+    explicit Session(const QString &fichierReglages = QString(),
+                     const QString &dossierDonnees = QString());
     ~Session() override;
 
     Fen_Principale &Fenetre() { return FenetrePrincipale; }
@@ -37,11 +39,13 @@ private:
     EtatFenetre OuvrirReglages(const QString &chemin);
     void Ecrire();
     void Fermer();
+    void RelierPseudos();
 
     Fen_Principale FenetrePrincipale;
     std::unique_ptr<QSettings> Reglages;
     Sauvegarde Ecriture;
     SignauxFin Signaux;
+    std::unique_ptr<Collection> Pseudos;
     QStringList Avertissements;
 };
 

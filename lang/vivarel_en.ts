@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>Collection</name>
+    <message numerus="yes">
+        <source> (%n entrée(s) illisible(s))</source>
+        <translation>
+            <numerusform> (%n unreadable entry)</numerusform>
+            <numerusform> (%n unreadable entries)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mes pseudos (%1) sont illisibles%2 : Vivarel ne les modifiera pas.</source>
+        <translation>My nicknames (%1) cannot be read%2: Vivarel will leave them as they are.</translation>
+    </message>
+    <message>
+        <source>Mes pseudos (%1) étaient illisibles%2 : le fichier est gardé sous %3.</source>
+        <translation>My nicknames (%1) could not be read%2: the file is kept as %3.</translation>
+    </message>
+</context>
+<context>
     <name>EtapesDegrade</name>
     <message>
         <source>Ajouter une couleur au dégradé</source>
@@ -74,6 +92,10 @@
         <source>&amp;Réinitialiser le texte sélectionné</source>
         <translation>&amp;Reset the selected text</translation>
     </message>
+    <message>
+        <source>Mes pseudos</source>
+        <translation>My nicknames</translation>
+    </message>
 </context>
 <context>
     <name>PageCaracteres</name>
@@ -108,6 +130,122 @@
     <message>
         <source>Met le caractère choisi à la place du curseur</source>
         <translation>Puts the chosen character at the cursor</translation>
+    </message>
+</context>
+<context>
+    <name>PageCollection</name>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>C&amp;harger</source>
+        <translation>&amp;Load</translation>
+    </message>
+    <message>
+        <source>Re&amp;nommer</source>
+        <translation>Re&amp;name</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>E&amp;xporter…</source>
+        <translation>E&amp;xport…</translation>
+    </message>
+    <message>
+        <source>Imp&amp;orter…</source>
+        <translation>Imp&amp;ort…</translation>
+    </message>
+    <message>
+        <source>Garde le pseudo du champ sous un nom</source>
+        <translation>Keeps the nickname in the field under a name</translation>
+    </message>
+    <message>
+        <source>Met le pseudo choisi dans le champ</source>
+        <translation>Puts the chosen nickname in the field</translation>
+    </message>
+    <message>
+        <source>Donne un autre nom au pseudo choisi</source>
+        <translation>Gives the chosen nickname another name</translation>
+    </message>
+    <message>
+        <source>Retire les pseudos choisis de la collection</source>
+        <translation>Removes the chosen nicknames from the collection</translation>
+    </message>
+    <message>
+        <source>Écrit les pseudos choisis, ou tous, dans un fichier</source>
+        <translation>Writes the chosen nicknames, or all of them, to a file</translation>
+    </message>
+    <message>
+        <source>Ajoute les pseudos d&apos;un fichier</source>
+        <translation>Adds the nicknames of a file</translation>
+    </message>
+    <message>
+        <source>Nom :</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Mes pseudos</source>
+        <translation>My nicknames</translation>
+    </message>
+    <message>
+        <source>Enregistrer le pseudo</source>
+        <translation>Save the nickname</translation>
+    </message>
+    <message>
+        <source>Un pseudo s&apos;appelle déjà « %1 ». Le remplacer ?</source>
+        <translation>A nickname is already called “%1”. Replace it?</translation>
+    </message>
+    <message>
+        <source>Renommer le pseudo</source>
+        <translation>Rename the nickname</translation>
+    </message>
+    <message>
+        <source>Un pseudo s&apos;appelle déjà « %1 ».</source>
+        <translation>A nickname is already called “%1”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Supprimer %n pseudo(s) ?</source>
+        <translation>
+            <numerusform>Delete %n nickname?</numerusform>
+            <numerusform>Delete %n nicknames?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Exporter des pseudos</source>
+        <translation>Export nicknames</translation>
+    </message>
+    <message>
+        <source>Pseudos Vivarel (*.json)</source>
+        <translation>Vivarel nicknames (*.json)</translation>
+    </message>
+    <message>
+        <source>Importer des pseudos</source>
+        <translation>Import nicknames</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pseudo(s) exporté(s).</source>
+        <translation>
+            <numerusform>%n nickname exported.</numerusform>
+            <numerusform>%n nicknames exported.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le fichier n&apos;a pas pu être écrit.</source>
+        <translation>The file could not be written.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas une collection de pseudos lisible.</source>
+        <translation>This file is not a readable collection of nicknames.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pseudo(s) ajouté(s).</source>
+        <translation>
+            <numerusform>%n nickname added.</numerusform>
+            <numerusform>%n nicknames added.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="fr">
 <context>
+    <name>Collection</name>
+    <message numerus="yes">
+        <source> (%n entrée(s) illisible(s))</source>
+        <translation>
+            <numerusform> (%n entrée illisible)</numerusform>
+            <numerusform> (%n entrées illisibles)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Mes pseudos (%1) sont illisibles%2 : Vivarel ne les modifiera pas.</source>
+        <translation>Mes pseudos (%1) sont illisibles%2 : Vivarel ne les modifiera pas.</translation>
+    </message>
+    <message>
+        <source>Mes pseudos (%1) étaient illisibles%2 : le fichier est gardé sous %3.</source>
+        <translation>Mes pseudos (%1) étaient illisibles%2 : le fichier est gardé sous %3.</translation>
+    </message>
+</context>
+<context>
     <name>EtapesDegrade</name>
     <message>
         <source>Ajouter une couleur au dégradé</source>
@@ -74,6 +92,10 @@
         <source>&amp;Réinitialiser le texte sélectionné</source>
         <translation>&amp;Réinitialiser le texte sélectionné</translation>
     </message>
+    <message>
+        <source>Mes pseudos</source>
+        <translation>Mes pseudos</translation>
+    </message>
 </context>
 <context>
     <name>PageCaracteres</name>
@@ -108,6 +130,122 @@
     <message>
         <source>Met le caractère choisi à la place du curseur</source>
         <translation>Met le caractère choisi à la place du curseur</translation>
+    </message>
+</context>
+<context>
+    <name>PageCollection</name>
+    <message>
+        <source>&amp;Enregistrer</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>C&amp;harger</source>
+        <translation>C&amp;harger</translation>
+    </message>
+    <message>
+        <source>Re&amp;nommer</source>
+        <translation>Re&amp;nommer</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>E&amp;xporter…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <source>Imp&amp;orter…</source>
+        <translation>Imp&amp;orter…</translation>
+    </message>
+    <message>
+        <source>Garde le pseudo du champ sous un nom</source>
+        <translation>Garde le pseudo du champ sous un nom</translation>
+    </message>
+    <message>
+        <source>Met le pseudo choisi dans le champ</source>
+        <translation>Met le pseudo choisi dans le champ</translation>
+    </message>
+    <message>
+        <source>Donne un autre nom au pseudo choisi</source>
+        <translation>Donne un autre nom au pseudo choisi</translation>
+    </message>
+    <message>
+        <source>Retire les pseudos choisis de la collection</source>
+        <translation>Retire les pseudos choisis de la collection</translation>
+    </message>
+    <message>
+        <source>Écrit les pseudos choisis, ou tous, dans un fichier</source>
+        <translation>Écrit les pseudos choisis, ou tous, dans un fichier</translation>
+    </message>
+    <message>
+        <source>Ajoute les pseudos d&apos;un fichier</source>
+        <translation>Ajoute les pseudos d&apos;un fichier</translation>
+    </message>
+    <message>
+        <source>Nom :</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Mes pseudos</source>
+        <translation>Mes pseudos</translation>
+    </message>
+    <message>
+        <source>Enregistrer le pseudo</source>
+        <translation>Enregistrer le pseudo</translation>
+    </message>
+    <message>
+        <source>Un pseudo s&apos;appelle déjà « %1 ». Le remplacer ?</source>
+        <translation>Un pseudo s&apos;appelle déjà « %1 ». Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Renommer le pseudo</source>
+        <translation>Renommer le pseudo</translation>
+    </message>
+    <message>
+        <source>Un pseudo s&apos;appelle déjà « %1 ».</source>
+        <translation>Un pseudo s&apos;appelle déjà « %1 ».</translation>
+    </message>
+    <message numerus="yes">
+        <source>Supprimer %n pseudo(s) ?</source>
+        <translation>
+            <numerusform>Supprimer %n pseudo ?</numerusform>
+            <numerusform>Supprimer %n pseudos ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Exporter des pseudos</source>
+        <translation>Exporter des pseudos</translation>
+    </message>
+    <message>
+        <source>Pseudos Vivarel (*.json)</source>
+        <translation>Pseudos Vivarel (*.json)</translation>
+    </message>
+    <message>
+        <source>Importer des pseudos</source>
+        <translation>Importer des pseudos</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pseudo(s) exporté(s).</source>
+        <translation>
+            <numerusform>%n pseudo exporté.</numerusform>
+            <numerusform>%n pseudos exportés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Le fichier n&apos;a pas pu être écrit.</source>
+        <translation>Le fichier n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>Ce fichier n&apos;est pas une collection de pseudos lisible.</source>
+        <translation>Ce fichier n&apos;est pas une collection de pseudos lisible.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pseudo(s) ajouté(s).</source>
+        <translation>
+            <numerusform>%n pseudo ajouté.</numerusform>
+            <numerusform>%n pseudos ajoutés.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
 // The program's session alone, for the tests that end it from outside: settings from the file
-// named first, the text named second typed into the field, then the code printed on one line
-// once the window runs; it ends as the program does.
+// named first, data in the folder named second, the text named third typed into the field, then the
+// code printed on one line once the window runs; it ends as the program does.
 #include "app/Session.h"
 
 #include <QApplication>
@@ -14,11 +14,11 @@
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    Session session(QString::fromLocal8Bit(argv[1]));
+    Session session(QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2]));
     session.Montrer();
-    if (argc > 2)
+    if (argc > 3)
         QTest::keyClicks(session.Fenetre().findChild<QTextEdit *>(QStringLiteral("editeurPseudo")),
-                         QString::fromLocal8Bit(argv[2]));
+                         QString::fromLocal8Bit(argv[3]));
     QTimer::singleShot(0, [&session] {
         std::printf(
             "%s\n",

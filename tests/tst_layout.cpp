@@ -42,7 +42,7 @@ void TestLayout::defaultValues()
 void TestLayout::everyPageFits_data()
 {
     QTest::addColumn<int>("page");
-    for (int page = 0; page < 4; ++page)
+    for (int page = 0; page < 5; ++page)
         QTest::addRow("page %d", page) << page;
 }
 

@@ -28,7 +28,7 @@ QTextEdit *Champ(Session &session)
 // The program's session in a child process; its first line is the code it shows.
 QString Lancer(QProcess &enfant, const QString &fichier, const QString &texte = QString())
 {
-    QStringList arguments{fichier};
+    QStringList arguments{fichier, QFileInfo(fichier).absolutePath()};
     if (!texte.isEmpty())
         arguments << texte;
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
@@ -61,7 +61,7 @@ private:
 void TestStorage::defaultValues()
 {
     const QString fichier = Dossier.filePath(QStringLiteral("neuf.ini"));
-    Session session(fichier);
+    Session session(fichier, QFileInfo(fichier).absolutePath());
     QVERIFY(session.Avis().isEmpty());
     QVERIFY(Champ(session)->toPlainText().isEmpty());
     QCOMPARE(session.Ecritures(), 0);
@@ -72,7 +72,7 @@ void TestStorage::defaultValues()
 void TestStorage::savedAsTheyGo()
 {
     const QString fichier = Dossier.filePath(QStringLiteral("auvol.ini"));
-    Session session(fichier);
+    Session session(fichier, QFileInfo(fichier).absolutePath());
     QTest::keyClicks(Champ(session), QStringLiteral("Bonjour"));
     QTRY_COMPARE_WITH_TIMEOUT(Pseudo(fichier), QStringLiteral("Bonjour"),
                               Sauvegarde::AttenteMax + 500);
@@ -149,7 +149,7 @@ void TestStorage::damagedSettings()
         else
             f.write(original);
     }
-    Session session(fichier);
+    Session session(fichier, QFileInfo(fichier).absolutePath());
     QCOMPARE(Champ(session)->toPlainText(), pseudo);
     QCOMPARE(session.Avis().size(), 1);
     const QStringList aCote =

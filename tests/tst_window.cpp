@@ -100,10 +100,10 @@ void TestWindow::defaultValues()
     f.Trouver<QTabWidget>("onglets")->setCurrentIndex(0);
 
     auto *onglets = f.Trouver<QTabWidget>("onglets");
-    QCOMPARE(onglets->count(), 4);
+    QCOMPARE(onglets->count(), 5);
     const QStringList titres = {"Caractère spécial", "Couleur uniforme", "Dégradé de couleur",
-                                "Effet sur le texte"};
-    for (int i = 0; i < 4; ++i)
+                                "Effet sur le texte", "Mes pseudos"};
+    for (int i = 0; i < 5; ++i)
         QCOMPARE(onglets->tabText(i), titres[i]);
     QCOMPARE(onglets->currentIndex(), 0);
 
@@ -730,7 +730,7 @@ struct Releve : QObject
 void TestWindow::keystrokeRepaintsOnlyWhatChanged_data()
 {
     QTest::addColumn<int>("page");
-    for (int page = 0; page < 4; ++page)
+    for (int page = 0; page < 5; ++page)
         QTest::addRow("page %d", page) << page;
 }
 

@@ -1,20 +1,9 @@
 #include "widgets/ApercuJeu.h"
 
 #include "encoder/CalculPseudo.h"
-#include "encoder/DecodeurPseudo.h"
 
 #include <QEvent>
 #include <QPainter>
-#include <QTextCharFormat>
-
-namespace {
-
-// The game draws text with no colour of its own in white, on a dark ground.
-const QColor Fond(34, 34, 34);
-const QColor SansCouleur(Qt::white);
-constexpr int Marge = 4;
-
-} // namespace
 
 ApercuJeu::ApercuJeu()
 {
@@ -37,37 +26,12 @@ void ApercuJeu::Afficher(const QString &code)
 
 void ApercuJeu::Disposer()
 {
-    const DecodeurPseudo::Lecture lecture = DecodeurPseudo::Lire(Code);
-    // One range per run of equal look: each range is shaped and drawn on its own.
-    QList<QTextLayout::FormatRange> formats;
-    for (int debut = 0, fin = 0; debut < lecture.texte.size(); debut = fin) {
-        while (fin < lecture.texte.size() && lecture.niveaux[fin] == lecture.niveaux[debut] &&
-               lecture.styles[fin] == lecture.styles[debut])
-            ++fin;
-        formats.append({debut, fin - debut,
-                        CalculPseudo::FormatPour(lecture.niveaux[debut], lecture.styles[debut],
-                                                 SansCouleur, true)});
-    }
-    Disposition.clearLayout();
-    Disposition.setText(lecture.texte);
-    Disposition.setFont(font());
-    Disposition.setFormats(formats);
-    Disposition.beginLayout();
-    QTextLine ligne = Disposition.createLine();
-    if (ligne.isValid())
-        ligne.setPosition(QPointF(Marge, Marge));
-    Disposition.endLayout();
+    Dessin.Disposer(Code, font());
 }
 
 QString ApercuJeu::TexteAffiche() const
 {
-    QString texte;
-    const QString source = Disposition.text();
-    for (const QTextLayout::FormatRange &f : Disposition.formats())
-        texte += f.format.fontCapitalization() == QFont::AllUppercase
-                     ? source.mid(f.start, f.length).toUpper()
-                     : source.mid(f.start, f.length);
-    return texte;
+    return Dessin.TexteAffiche();
 }
 
 QSize ApercuJeu::sizeHint() const
@@ -80,14 +44,14 @@ QSize ApercuJeu::minimumSizeHint() const
 {
     return QSize(QFontMetrics(font()).horizontalAdvance(QString(24, u'n')),
                  QFontMetrics(font()).height()) +
-           QSize(2 * Marge, 2 * Marge);
+           QSize(2 * DessinJeu::Marge, 2 * DessinJeu::Marge);
 }
 
 void ApercuJeu::paintEvent(QPaintEvent *)
 {
     QPainter peintre(this);
-    peintre.fillRect(rect(), Fond);
-    Disposition.draw(&peintre, QPointF());
+    peintre.fillRect(rect(), DessinJeu::Fond);
+    Dessin.Dessiner(&peintre, QPointF(DessinJeu::Marge, DessinJeu::Marge));
 }
 
 void ApercuJeu::changeEvent(QEvent *event)

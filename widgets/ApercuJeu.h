@@ -1,8 +1,10 @@
 #ifndef APERCUJEU_H
 #define APERCUJEU_H
 
+#include "widgets/DessinJeu.h"
 #include <QString>
-#include <QTextLayout>
+
+#include <QString>
 #include <QWidget>
 
 // The nickname as the game will show it: the code cut where the game cuts it, read back as
@@ -30,7 +32,7 @@ private:
     void Disposer();
 
     QString Code;
-    QTextLayout Disposition;
+    DessinJeu Dessin;
 };
 
 #endif

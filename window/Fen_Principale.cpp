@@ -6,6 +6,7 @@
 #include "widgets/SortieCode.h"
 #include "window/Construction.h"
 #include "window/PageCaracteres.h"
+#include "window/PageCollection.h"
 #include "window/PageCouleur.h"
 #include "window/PageDegrade.h"
 #include "window/PageEffet.h"
@@ -52,6 +53,7 @@ void Fen_Principale::CreerWidgets()
     OngletCouleur = Nouveau<PageCouleur>("pageCouleur");
     OngletDegrade = Nouveau<PageDegrade>("pageDegrade");
     OngletEffet = Nouveau<PageEffet>("pageEffet");
+    OngletPseudos = Nouveau<PageCollection>("pagePseudos");
     LabelSortie = Nouveau<QLabel>("labelSortie", tr("Texte à copier-coller dans trackmania:"));
     LigneSortie = Nouveau<QLineEdit>("ligneSortie");
     Sortie = Nouveau<SortieCode>("sortieCode");
@@ -100,6 +102,7 @@ void Fen_Principale::ConstruireCadre()
     Onglets->addTab(OngletCouleur, tr("Couleur uniforme"));
     Onglets->addTab(OngletDegrade, tr("Dégradé de couleur"));
     Onglets->addTab(OngletEffet, tr("Effet sur le texte"));
+    Onglets->addTab(OngletPseudos, tr("Mes pseudos"));
 
     auto *rangeeSortie = new QHBoxLayout;
     rangeeSortie->addWidget(LabelSortie);
@@ -183,6 +186,7 @@ void Fen_Principale::Connecter()
             &Fen_Principale::MettreAJourPseudoOut);
     connect(EditeurPseudo, &ChampPseudo::TexteColle, Sortie, &SortieCode::ProposerImport);
     connect(Sortie, &SortieCode::ImportDemande, this, &Fen_Principale::ImporterCode);
+    connect(OngletPseudos, &PageCollection::ChargementDemande, this, &Fen_Principale::ImporterCode);
 
     connect(OngletDegrade, &PageDegrade::ParametresModifies, this,
             &Fen_Principale::MettreAJourCout);

@@ -11,6 +11,7 @@
 class ChampPseudo;
 class CommandesPseudo;
 class PageCaracteres;
+class PageCollection;
 class PageCouleur;
 class PageDegrade;
 class PageEffet;
@@ -38,6 +39,9 @@ public:
 
     // Says something about the program itself (a file it could not read) without blocking.
     void Avertir(const QString &avis);
+
+    // "Mes pseudos", whose collection is kept by the program around the window.
+    PageCollection *PagePseudos() const { return OngletPseudos; }
 
     EtatFenetre Etat() const;
     // Where the player's history starts: nothing to undo afterwards.
@@ -82,6 +86,7 @@ private:
     PageCouleur *OngletCouleur;
     PageDegrade *OngletDegrade;
     PageEffet *OngletEffet;
+    PageCollection *OngletPseudos;
     QLabel *LabelSortie;
     QLineEdit *LigneSortie;
     SortieCode *Sortie;

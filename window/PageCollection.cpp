@@ -1,0 +1,172 @@
+#include "window/PageCollection.h"
+
+#include "widgets/DelegueJeu.h"
+#include "widgets/LigneMessage.h"
+#include "window/Construction.h"
+
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+
+#include <algorithm>
+
+PageCollection::PageCollection()
+    : Liste(Nouveau<QListWidget>("listePseudos")),
+      BoutonEnregistrer(Nouveau<QPushButton>("boutonEnregistrer", tr("&Enregistrer"))),
+      BoutonCharger(Nouveau<QPushButton>("boutonCharger", tr("C&harger"))),
+      BoutonRenommer(Nouveau<QPushButton>("boutonRenommer", tr("Re&nommer"))),
+      BoutonSupprimer(Nouveau<QPushButton>("boutonSupprimer", tr("&Supprimer"))),
+      BoutonExporter(Nouveau<QPushButton>("boutonExporter", tr("E&xporter…"))),
+      BoutonImporter(Nouveau<QPushButton>("boutonImporterPseudos", tr("Imp&orter…"))),
+      Message(Nouveau<LigneMessage>("messagePseudos"))
+{
+    Liste->setItemDelegate(new DelegueJeu(Liste));
+    Liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    BoutonEnregistrer->setToolTip(tr("Garde le pseudo du champ sous un nom"));
+    BoutonCharger->setToolTip(tr("Met le pseudo choisi dans le champ"));
+    BoutonRenommer->setToolTip(tr("Donne un autre nom au pseudo choisi"));
+    BoutonSupprimer->setToolTip(tr("Retire les pseudos choisis de la collection"));
+    BoutonExporter->setToolTip(tr("Écrit les pseudos choisis, ou tous, dans un fichier"));
+    BoutonImporter->setToolTip(tr("Ajoute les pseudos d'un fichier"));
+
+    auto *grille = new QGridLayout(this);
+    grille->addWidget(Liste, 0, 0, 4, 1);
+    grille->addWidget(BoutonEnregistrer, 0, 1);
+    grille->addWidget(BoutonCharger, 0, 2);
+    grille->addWidget(BoutonRenommer, 1, 1);
+    grille->addWidget(BoutonSupprimer, 1, 2);
+    grille->addWidget(BoutonExporter, 2, 1);
+    grille->addWidget(BoutonImporter, 2, 2);
+    grille->addWidget(Message, 4, 0, 1, 3);
+    grille->setColumnStretch(0, 1);
+
+    connect(BoutonEnregistrer, &QPushButton::clicked, this, &PageCollection::Enregistrer);
+    connect(BoutonCharger, &QPushButton::clicked, this, &PageCollection::Charger);
+    connect(Liste, &QListWidget::itemActivated, this, &PageCollection::Charger);
+    connect(BoutonRenommer, &QPushButton::clicked, this, &PageCollection::Renommer);
+    connect(BoutonSupprimer, &QPushButton::clicked, this, &PageCollection::Supprimer);
+    connect(new QShortcut(QKeySequence::Delete, Liste, nullptr, nullptr, Qt::WidgetShortcut),
+            &QShortcut::activated, this, &PageCollection::Supprimer);
+    connect(BoutonExporter, &QPushButton::clicked, this, &PageCollection::Exporter);
+    connect(BoutonImporter, &QPushButton::clicked, this, &PageCollection::Importer);
+}
+
+PageCollection::~PageCollection() = default;
+
+// Newest first; the selection follows the names it had.
+void PageCollection::Afficher(const QList<CollectionPseudos::Entree> &entrees)
+{
+    const QStringList choisis = Choisis();
+    Entrees = entrees;
+    std::stable_sort(Entrees.begin(), Entrees.end(),
+                     [](const auto &a, const auto &b) { return a.date > b.date; });
+    Liste->clear();
+    for (const CollectionPseudos::Entree &entree : Entrees) {
+        auto *element = new QListWidgetItem(entree.nom, Liste);
+        element->setData(Qt::UserRole, entree.code);
+        element->setToolTip(entree.code);
+        element->setSelected(choisis.contains(entree.nom));
+    }
+}
+
+QStringList PageCollection::Choisis() const
+{
+    QStringList noms;
+    for (const QListWidgetItem *element : Liste->selectedItems())
+        noms << element->text();
+    return noms;
+}
+
+QString PageCollection::DemanderNom(const QString &titre, const QString &nom)
+{
+    bool accepte = false;
+    const QString choisi =
+        QInputDialog::getText(this, titre, tr("Nom :"), QLineEdit::Normal, nom, &accepte)
+            .simplified();
+    return accepte ? choisi : QString();
+}
+
+bool PageCollection::Confirmer(const QString &question)
+{
+    return QMessageBox::question(this, tr("Mes pseudos"), question) == QMessageBox::Yes;
+}
+
+void PageCollection::Enregistrer()
+{
+    const QString nom = DemanderNom(tr("Enregistrer le pseudo"), QString());
+    if (nom.isEmpty())
+        return;
+    if (CollectionPseudos::Indice(Entrees, nom) >= 0 &&
+        !Confirmer(tr("Un pseudo s'appelle déjà « %1 ». Le remplacer ?").arg(nom)))
+        return;
+    emit EnregistrementDemande(nom);
+}
+
+void PageCollection::Charger()
+{
+    const QList<QListWidgetItem *> choisis = Liste->selectedItems();
+    if (choisis.size() == 1)
+        emit ChargementDemande(choisis.first()->data(Qt::UserRole).toString());
+}
+
+void PageCollection::Renommer()
+{
+    const QStringList choisis = Choisis();
+    if (choisis.size() != 1)
+        return;
+    const QString nom = DemanderNom(tr("Renommer le pseudo"), choisis.first());
+    if (nom.isEmpty() || nom == choisis.first())
+        return;
+    if (CollectionPseudos::Indice(Entrees, nom) >= 0) {
+        Message->setText(tr("Un pseudo s'appelle déjà « %1 ».").arg(nom));
+        return;
+    }
+    emit RenommageDemande(choisis.first(), nom);
+}
+
+void PageCollection::Supprimer()
+{
+    const QStringList choisis = Choisis();
+    if (!choisis.isEmpty() &&
+        Confirmer(tr("Supprimer %n pseudo(s) ?", nullptr, int(choisis.size()))))
+        emit SuppressionDemandee(choisis);
+}
+
+void PageCollection::Exporter()
+{
+    const QString fichier = QFileDialog::getSaveFileName(this, tr("Exporter des pseudos"),
+                                                         QStringLiteral("pseudos.json"),
+                                                         tr("Pseudos Vivarel (*.json)"));
+    if (!fichier.isEmpty())
+        emit ExportDemande(fichier, Choisis());
+}
+
+void PageCollection::Importer()
+{
+    const QString fichier = QFileDialog::getOpenFileName(this, tr("Importer des pseudos"),
+                                                         QString(), tr("Pseudos Vivarel (*.json)"));
+    if (!fichier.isEmpty())
+        emit ImportDemande(fichier);
+}
+
+void PageCollection::AnnoncerExport(bool reussi, int nombre)
+{
+    Message->setText(reussi ? tr("%n pseudo(s) exporté(s).", nullptr, nombre)
+                            : tr("Le fichier n'a pas pu être écrit."));
+}
+
+void PageCollection::AnnoncerImport(int ajoutes)
+{
+    Message->setText(ajoutes < 0 ? tr("Ce fichier n'est pas une collection de pseudos lisible.")
+                                 : tr("%n pseudo(s) ajouté(s).", nullptr, ajoutes));
+}
+
+QList<QWidget *> PageCollection::OrdreClavier() const
+{
+    return {Liste,           BoutonEnregistrer, BoutonCharger, BoutonRenommer,
+            BoutonSupprimer, BoutonExporter,    BoutonImporter};
+}

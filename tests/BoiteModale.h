@@ -1,6 +1,7 @@
 #ifndef BOITEMODALE_H
 #define BOITEMODALE_H
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
 #include <QInputDialog>
@@ -14,10 +15,15 @@ class BoiteModale : public QObject
 public:
     // A colour dialog gets `choix` and is accepted, or is cancelled when `choix` is invalid;
     // a text dialog likewise gets `saisie`, or is cancelled when it is null.
-    void Attendre(const QColor &choix = QColor(), const QString &saisie = QString())
+    // `nombre` boxes opened one after the other are answered alike.
+    void Attendre(const QColor &choix = QColor(), const QString &saisie = QString(), int nombre = 1)
     {
         vue = false;
-        QTimer::singleShot(0, this, [this, choix, saisie] { Repondre(choix, saisie); });
+        QTimer::singleShot(0, this, [this, choix, saisie, nombre] {
+            Repondre(choix, saisie);
+            if (nombre > 1)
+                Attendre(choix, saisie, nombre - 1);
+        });
     }
 
     bool vue = false;
@@ -35,7 +41,11 @@ private:
         titre = boite->windowTitle();
         if (auto *message = qobject_cast<QMessageBox *>(boite)) {
             texte = message->text();
-            message->accept();
+            // A question is answered yes.
+            if (QAbstractButton *oui = message->button(QMessageBox::Yes))
+                oui->click();
+            else
+                message->accept();
         } else if (auto *dialogue = qobject_cast<QColorDialog *>(boite)) {
             couleurInitiale = dialogue->currentColor();
             if (choix.isValid()) {

@@ -1,10 +1,13 @@
 // What the player makes is kept: written as they go, when the program is ended from outside,
 // and never over a file that could not be read. Every file lives in a temporary folder.
+#include "BoiteModale.h"
 #include "app/FichierJoueur.h"
 #include "app/Session.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -53,6 +56,10 @@ private slots:
     void endedFromOutside();
     void damagedSettings_data();
     void damagedSettings();
+    void collectionThroughItsPage();
+    void collectionSharedAndMerged();
+    void damagedCollection_data();
+    void damagedCollection();
 
 private:
     QTemporaryDir Dossier;
@@ -162,6 +169,114 @@ void TestStorage::damagedSettings()
     }
     session.Terminer();
     QCOMPARE(Pseudo(fichier), pseudo);
+}
+
+// Save, load as one undo step, rename, delete, as a player does on "Mes pseudos".
+void TestStorage::collectionThroughItsPage()
+{
+    QTemporaryDir dossier;
+    Session session(dossier.filePath(QStringLiteral("v.ini")), dossier.path());
+    Fen_Principale &f = session.Fenetre();
+    BoiteModale boite;
+    const auto cliquer = [&](const char *nom, const QString &saisie = QString(), int boites = 1) {
+        boite.Attendre(QColor(), saisie, boites);
+        f.findChild<QPushButton *>(QLatin1String(nom))->click();
+    };
+    auto *liste = f.findChild<QListWidget *>(QStringLiteral("listePseudos"));
+    QTest::keyClicks(Champ(session), QStringLiteral("Bob"));
+    cliquer("boutonEnregistrer", QStringLiteral("Course"));
+    QCOMPARE(liste->count(), 1);
+    QCOMPARE(liste->item(0)->text(), QStringLiteral("Course"));
+    QTest::keyClicks(Champ(session), QStringLiteral("!"));
+    cliquer("boutonEnregistrer", QStringLiteral("Course"), 2); // replaced, after a yes
+    QVERIFY(boite.texte.contains(QStringLiteral("Course")));
+    QCOMPARE(liste->count(), 1);
+    QTest::keyClicks(Champ(session), QStringLiteral("?"));
+    liste->item(0)->setSelected(true);
+    f.findChild<QPushButton *>(QStringLiteral("boutonCharger"))->click();
+    QCOMPARE(Champ(session)->toPlainText(), QStringLiteral("Bob!"));
+    Champ(session)->undo();
+    QCOMPARE(Champ(session)->toPlainText(), QStringLiteral("Bob!?"));
+    cliquer("boutonRenommer", QStringLiteral("Équipe"));
+    QCOMPARE(liste->item(0)->text(), QStringLiteral("Équipe"));
+    liste->item(0)->setSelected(true);
+    cliquer("boutonSupprimer");
+    QCOMPARE(liste->count(), 0);
+    QCOMPARE(Collection(dossier.filePath(QStringLiteral("pseudos.json"))).Entrees().size(), 0);
+}
+
+// Two windows writing in turn keep both sets; an export read into an empty collection gives the
+// same entries, and a name already taken there gets a suffix.
+void TestStorage::collectionSharedAndMerged()
+{
+    QTemporaryDir dossier;
+    const QString fichier = dossier.filePath(QStringLiteral("pseudos.json"));
+    Collection une(fichier), autre(fichier);
+    une.Enregistrer(QStringLiteral("a"), QStringLiteral("$f00a"));
+    autre.Enregistrer(QStringLiteral("b"), QStringLiteral("$0f0b"));
+    une.Enregistrer(QStringLiteral("c"), QStringLiteral("c"));
+    autre.Supprimer({QStringLiteral("c")});
+    une.Enregistrer(QStringLiteral("d"), QStringLiteral("$$d"));
+    QStringList noms;
+    for (const auto &entree : Collection(fichier).Entrees())
+        noms << entree.nom;
+    QCOMPARE(noms, QStringList({"a", "b", "d"}));
+
+    const QString partage = dossier.filePath(QStringLiteral("partage.json"));
+    QVERIFY(une.Exporter(partage, {}));
+    Collection vide(dossier.filePath(QStringLiteral("vide.json")));
+    QCOMPARE(vide.Importer(partage), 3);
+    QVERIFY(vide.Entrees() == une.Entrees());
+    Collection occupee(dossier.filePath(QStringLiteral("occupee.json")));
+    occupee.Enregistrer(QStringLiteral("a"), QStringLiteral("autre"));
+    QCOMPARE(occupee.Importer(partage), 3);
+    QCOMPARE(occupee.Entrees().at(1).nom, QStringLiteral("a (2)"));
+    QCOMPARE(occupee.Entrees().at(1).code, QStringLiteral("$f00a"));
+}
+
+void TestStorage::damagedCollection_data()
+{
+    QTest::addColumn<QByteArray>("contenu"); // "dir": a folder; "huge": past the size limit
+    QTest::addColumn<QStringList>("gardes");
+    const QByteArray bonne = R"({"name": "bon", "code": "$f00x"})";
+    QTest::newRow("not JSON") << QByteArray("{nicknames: [") << QStringList();
+    QTest::newRow("wrong types") << R"({"nicknames": [)" + bonne +
+                                        R"(, {"name": "mauvais", "code": 42}, 7]})"
+                                 << QStringList{"bon"};
+    QTest::newRow("not a collection") << QByteArray(R"([1, 2])") << QStringList();
+    QTest::newRow("too large") << QByteArray("huge") << QStringList();
+    QTest::newRow("a folder in its place") << QByteArray("dir") << QStringList();
+}
+
+// The program starts with the entries it could read and says so once; the file is kept whole
+// beside the new one, which holds the good entries.
+void TestStorage::damagedCollection()
+{
+    QFETCH(QByteArray, contenu);
+    QFETCH(QStringList, gardes);
+    QTemporaryDir dossier;
+    const QString fichier = dossier.filePath(QStringLiteral("pseudos.json"));
+    if (contenu == "dir") {
+        QVERIFY(QDir().mkpath(fichier + QStringLiteral("/dedans")));
+    } else {
+        QFile f(fichier);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        contenu == "huge" ? void(f.resize(FichierJoueur::TailleMax + 1)) : void(f.write(contenu));
+    }
+    Session session(dossier.filePath(QStringLiteral("v.ini")), dossier.path());
+    QCOMPARE(session.Avis().size(), 1);
+    auto *liste = session.Fenetre().findChild<QListWidget *>(QStringLiteral("listePseudos"));
+    QCOMPARE(liste->count(), gardes.size());
+    const QStringList aCote =
+        QDir(dossier.path())
+            .entryList({QStringLiteral("pseudos.json.damaged-*")}, QDir::AllEntries);
+    QCOMPARE(aCote.size(), 1);
+    QFile garde(dossier.filePath(aCote.first()));
+    if (contenu != "dir" && contenu != "huge") {
+        QVERIFY(garde.open(QIODevice::ReadOnly));
+        QCOMPARE(garde.readAll(), contenu);
+    }
+    QCOMPARE(Collection(fichier).Entrees().size(), gardes.size());
 }
 
 QTEST_MAIN(TestStorage)

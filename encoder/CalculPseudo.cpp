@@ -20,24 +20,6 @@ bool MemeCouleur(const int niveaux[3][CalculPseudo::NombreCases], int a, int b)
            niveaux[2][a] == niveaux[2][b];
 }
 
-// A style code's digits, from the units up: width, italic, bold, capitals.
-int Largeur(int style)
-{
-    return style % 10;
-}
-bool Italique(int style)
-{
-    return style / CalculPseudo::StyleItalique % 10;
-}
-bool Gras(int style)
-{
-    return style / CalculPseudo::StyleGras % 10;
-}
-bool Majuscules(int style)
-{
-    return style / CalculPseudo::StyleMajuscules % 10;
-}
-
 const char *CodeLargeur(int largeur)
 {
     switch (largeur) {
@@ -54,11 +36,12 @@ const char *CodeLargeur(int largeur)
 QString Bascules(int style, int precedent)
 {
     QString codes;
-    if (Italique(style) != Italique(precedent))
+    using C = CalculPseudo;
+    if (C::Italique(style) != C::Italique(precedent))
         codes += QLatin1String("$i");
-    if (Gras(style) != Gras(precedent))
+    if (C::Gras(style) != C::Gras(precedent))
         codes += QLatin1String("$o");
-    if (Majuscules(style) != Majuscules(precedent))
+    if (C::Majuscules(style) != C::Majuscules(precedent))
         codes += QLatin1String("$t");
     return codes;
 }

@@ -36,6 +36,13 @@ public:
     static constexpr int StyleItalique = 10;
     static constexpr int StyleGras = 100;
     static constexpr int StyleMajuscules = 1000;
+    // A style code's digits, from the units up: width (0 normal, 1 wide, 2 narrow), italic,
+    // bold, capitals.
+    static int Largeur(int style) { return style % 10; }
+    static bool Italique(int style) { return style / StyleItalique % 10; }
+    static bool Gras(int style) { return style / StyleGras % 10; }
+    static bool Majuscules(int style) { return style / StyleMajuscules % 10; }
+
     // Bold in the editor: clearly heavier than the nickname's own weight (500).
     static constexpr int PoidsGras = QFont::Bold;
 

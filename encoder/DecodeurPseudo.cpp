@@ -127,3 +127,16 @@ DecodeurPseudo::Lecture DecodeurPseudo::Lire(const QString &code)
     }
     return lecture;
 }
+
+QList<DecodeurPseudo::Passage> DecodeurPseudo::Passages(const Lecture &lecture)
+{
+    QList<Passage> passages;
+    const int taille = int(lecture.texte.size());
+    for (int debut = 0, fin = 0; debut < taille; debut = fin) {
+        while (fin < taille && lecture.niveaux[fin] == lecture.niveaux[debut] &&
+               lecture.styles[fin] == lecture.styles[debut])
+            ++fin;
+        passages.append({debut, fin - debut, lecture.niveaux[debut], lecture.styles[debut]});
+    }
+    return passages;
+}

@@ -29,7 +29,18 @@ public:
         QList<Omission> omis;
     };
 
+    // A run of characters that look alike: one colour (or none) and one style code.
+    struct Passage
+    {
+        int debut;
+        int longueur;
+        std::array<int, 3> niveaux;
+        int style;
+    };
+
     static Lecture Lire(const QString &code);
+    // The reading cut into runs of equal look, in order.
+    static QList<Passage> Passages(const Lecture &lecture);
 };
 
 #endif

@@ -445,5 +445,53 @@
         <source>Code importé. Laissé de côté : %1.</source>
         <translation>Code imported. Left out: %1.</translation>
     </message>
+    <message>
+        <source>Copier l&apos;ima&amp;ge</source>
+        <translation>Copy as ima&amp;ge</translation>
+    </message>
+    <message>
+        <source>Enregistrer &amp;l&apos;image…</source>
+        <translation>Sa&amp;ve the image…</translation>
+    </message>
+    <message>
+        <source>Copier en H&amp;TML</source>
+        <translation>Copy as H&amp;TML</translation>
+    </message>
+    <message>
+        <source>Copie le pseudo tel que le jeu le dessine, en image</source>
+        <translation>Copies the nickname as the game draws it, as an image</translation>
+    </message>
+    <message>
+        <source>Enregistre le pseudo tel que le jeu le dessine, en PNG</source>
+        <translation>Saves the nickname as the game draws it, as a PNG file</translation>
+    </message>
+    <message>
+        <source>Copie le pseudo en HTML, pour un forum ou une page web</source>
+        <translation>Copies the nickname as HTML, for a forum or a web page</translation>
+    </message>
+    <message>
+        <source>Image copiée.</source>
+        <translation>Image copied.</translation>
+    </message>
+    <message>
+        <source>Enregistrer l&apos;image</source>
+        <translation>Save the image</translation>
+    </message>
+    <message>
+        <source>Images PNG (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>Image enregistrée.</source>
+        <translation>Image saved.</translation>
+    </message>
+    <message>
+        <source>L&apos;image n&apos;a pas pu être enregistrée.</source>
+        <translation>The image could not be saved.</translation>
+    </message>
+    <message>
+        <source>Code copié en HTML.</source>
+        <translation>Code copied as HTML.</translation>
+    </message>
 </context>
 </TS>

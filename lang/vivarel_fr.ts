@@ -445,5 +445,53 @@
         <source>Code importé. Laissé de côté : %1.</source>
         <translation>Code importé. Laissé de côté : %1.</translation>
     </message>
+    <message>
+        <source>Copier l&apos;ima&amp;ge</source>
+        <translation>Copier l&apos;ima&amp;ge</translation>
+    </message>
+    <message>
+        <source>Enregistrer &amp;l&apos;image…</source>
+        <translation>Enregistrer &amp;l&apos;image…</translation>
+    </message>
+    <message>
+        <source>Copier en H&amp;TML</source>
+        <translation>Copier en H&amp;TML</translation>
+    </message>
+    <message>
+        <source>Copie le pseudo tel que le jeu le dessine, en image</source>
+        <translation>Copie le pseudo tel que le jeu le dessine, en image</translation>
+    </message>
+    <message>
+        <source>Enregistre le pseudo tel que le jeu le dessine, en PNG</source>
+        <translation>Enregistre le pseudo tel que le jeu le dessine, en PNG</translation>
+    </message>
+    <message>
+        <source>Copie le pseudo en HTML, pour un forum ou une page web</source>
+        <translation>Copie le pseudo en HTML, pour un forum ou une page web</translation>
+    </message>
+    <message>
+        <source>Image copiée.</source>
+        <translation>Image copiée.</translation>
+    </message>
+    <message>
+        <source>Enregistrer l&apos;image</source>
+        <translation>Enregistrer l&apos;image</translation>
+    </message>
+    <message>
+        <source>Images PNG (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>Image enregistrée.</source>
+        <translation>Image enregistrée.</translation>
+    </message>
+    <message>
+        <source>L&apos;image n&apos;a pas pu être enregistrée.</source>
+        <translation>L&apos;image n&apos;a pas pu être enregistrée.</translation>
+    </message>
+    <message>
+        <source>Code copié en HTML.</source>
+        <translation>Code copié en HTML.</translation>
+    </message>
 </context>
 </TS>

@@ -577,7 +577,7 @@ void TestWindow::keyboardReachesEverything()
     QCoreApplication::processEvents(); // the added square shows
     f.editeur->setFocus();
     QStringList parcours;
-    for (int i = 0; i < 15; ++i) {
+    for (int i = 0; i < 18; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         parcours << QApplication::focusWidget()->objectName();
     }
@@ -585,7 +585,8 @@ void TestWindow::keyboardReachesEverything()
              (QStringList{"boutonReinitialiser", "qt_tabwidget_tabbar", "carreDepart",
                           "carreIntermediaire1", "", "carreArrivee", "boutonAjouterCouleur",
                           "pasDegrade", "caseEspaces", "boutonDegrade", "boutonAjuster",
-                          "ligneSortie", "boutonCopier", "boutonImporter", "editeurPseudo"}));
+                          "ligneSortie", "boutonCopier", "boutonImporter", "boutonCopierImage",
+                          "boutonEnregistrerImage", "boutonCopierHtml", "editeurPseudo"}));
     for (QWidget *w : f.fenetre.findChildren<QWidget *>())
         if (qobject_cast<QPushButton *>(w) || qobject_cast<QFrame_Perso *>(w))
             QVERIFY2(!w->toolTip().isEmpty(), qPrintable(w->objectName()));

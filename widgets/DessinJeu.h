@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QString>
 #include <QTextLayout>
 
@@ -24,6 +25,14 @@ public:
 
     // The characters drawn, capitals applied.
     QString TexteAffiche() const;
+    // The line's own size, without the margins.
+    QSizeF Taille() const;
+
+    // The font the preview draws in: half as large again as the application's.
+    static QFont PoliceApercu();
+    // What the game keeps of `code`, drawn on its dark ground with margins, at `echelle`
+    // device pixels per pixel.
+    static QImage Image(const QString &code, qreal echelle);
 
 private:
     QTextLayout Disposition;

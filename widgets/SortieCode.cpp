@@ -1,11 +1,15 @@
 #include "widgets/SortieCode.h"
 
 #include "encoder/DecodeurPseudo.h"
+#include "encoder/FormesTexte.h"
 #include "widgets/ApercuJeu.h"
+#include "widgets/DessinJeu.h"
 #include "widgets/LigneMessage.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QMimeData>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -18,7 +22,10 @@
 
 SortieCode::SortieCode()
     : BoutonCopier(new QPushButton(tr("Co&pier"))),
-      BoutonImporter(new QPushButton(tr("I&mporter un code…"))), Message(new LigneMessage),
+      BoutonImporter(new QPushButton(tr("I&mporter un code…"))),
+      BoutonCopierImage(new QPushButton(tr("Copier l'ima&ge"))),
+      BoutonEnregistrerImage(new QPushButton(tr("Enregistrer &l'image…"))),
+      BoutonCopierHtml(new QPushButton(tr("Copier en H&TML"))), Message(new LigneMessage),
       Apercu(new ApercuJeu), Offre(new QWidget), Zone(new QStackedWidget)
 {
     BoutonCopier->setObjectName(QStringLiteral("boutonCopier"));
@@ -28,6 +35,12 @@ SortieCode::SortieCode()
     Offre->setObjectName(QStringLiteral("offreImport"));
     BoutonCopier->setToolTip(tr("Copie le code dans le presse-papiers"));
     BoutonImporter->setToolTip(tr("Lit un code que vous avez déjà, pour le modifier ici"));
+    BoutonCopierImage->setObjectName(QStringLiteral("boutonCopierImage"));
+    BoutonEnregistrerImage->setObjectName(QStringLiteral("boutonEnregistrerImage"));
+    BoutonCopierHtml->setObjectName(QStringLiteral("boutonCopierHtml"));
+    BoutonCopierImage->setToolTip(tr("Copie le pseudo tel que le jeu le dessine, en image"));
+    BoutonEnregistrerImage->setToolTip(tr("Enregistre le pseudo tel que le jeu le dessine, en PNG"));
+    BoutonCopierHtml->setToolTip(tr("Copie le pseudo en HTML, pour un forum ou une page web"));
 
     auto *texteOffre = new QLabel(tr("Le texte collé contient des codes du jeu."));
     auto *boutonOffre = new QPushButton(tr("Importer ce code"));
@@ -50,14 +63,20 @@ SortieCode::SortieCode()
     grille->addWidget(Zone, 0, 2);
     grille->addWidget(new QLabel(tr("Aperçu dans le jeu")), 1, 0, 1, 2);
     grille->addWidget(Apercu, 1, 2);
+    auto *partage = new QHBoxLayout;
+    for (QPushButton *bouton : {BoutonCopierImage, BoutonEnregistrerImage, BoutonCopierHtml})
+        partage->addWidget(bouton);
+    partage->addStretch();
+    grille->addLayout(partage, 2, 0, 1, 3);
     grille->setColumnStretch(2, 1);
 
-    QFont police = Apercu->font();
-    police.setPointSize(police.pointSize() * 3 / 2);
-    Apercu->setFont(police);
+    Apercu->setFont(DessinJeu::PoliceApercu());
 
     connect(BoutonCopier, &QPushButton::clicked, this, &SortieCode::Copier);
     connect(BoutonImporter, &QPushButton::clicked, this, &SortieCode::DemanderCode);
+    connect(BoutonCopierImage, &QPushButton::clicked, this, &SortieCode::CopierImage);
+    connect(BoutonEnregistrerImage, &QPushButton::clicked, this, &SortieCode::EnregistrerImage);
+    connect(BoutonCopierHtml, &QPushButton::clicked, this, &SortieCode::CopierHtml);
     connect(boutonOffre, &QPushButton::clicked, this, [this] { emit ImportDemande(CodePropose); });
 }
 
@@ -106,7 +125,8 @@ void SortieCode::AnnoncerImport(const QList<DecodeurPseudo::Omission> &omis)
 
 QList<QWidget *> SortieCode::OrdreClavier() const
 {
-    return {BoutonCopier, BoutonImporter};
+    return {BoutonCopier, BoutonImporter, BoutonCopierImage, BoutonEnregistrerImage,
+            BoutonCopierHtml};
 }
 
 // The selection clipboard too, where the platform has one: a middle click pastes it.
@@ -117,6 +137,37 @@ void SortieCode::Copier()
     if (pressePapiers->supportsSelection())
         pressePapiers->setText(Code, QClipboard::Selection);
     Informer(tr("Code copié."));
+}
+
+// Twice the screen's scale: sharp wherever it is pasted.
+QImage SortieCode::Image() const
+{
+    return DessinJeu::Image(Code, 2 * devicePixelRatioF());
+}
+
+void SortieCode::CopierImage()
+{
+    QApplication::clipboard()->setImage(Image());
+    Informer(tr("Image copiée."));
+}
+
+void SortieCode::EnregistrerImage()
+{
+    const QString fichier = QFileDialog::getSaveFileName(
+        window(), tr("Enregistrer l'image"), QStringLiteral("pseudo.png"), tr("Images PNG (*.png)"));
+    if (!fichier.isEmpty())
+        Informer(Image().save(fichier, "PNG") ? tr("Image enregistrée.")
+                                               : tr("L'image n'a pas pu être enregistrée."));
+}
+
+// Both forms: a page that takes HTML gets the colours, any other place the text.
+void SortieCode::CopierHtml()
+{
+    auto *donnees = new QMimeData;
+    donnees->setHtml(FormesTexte::Html(FormesTexte::Couper(Code)));
+    donnees->setText(FormesTexte::Texte(FormesTexte::Couper(Code)));
+    QApplication::clipboard()->setMimeData(donnees);
+    Informer(tr("Code copié en HTML."));
 }
 
 void SortieCode::DemanderCode()

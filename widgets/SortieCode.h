@@ -3,6 +3,7 @@
 
 #include "encoder/DecodeurPseudo.h"
 
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -29,10 +30,13 @@ public:
 
     // Says what an import left out, if anything.
     void AnnoncerImport(const QList<DecodeurPseudo::Omission> &omis);
-    // "Copier" and "Importer un code…", for the window's Tab chain.
+    // Its buttons, for the window's Tab chain.
     QList<QWidget *> OrdreClavier() const;
 
     void Copier();
+    void CopierImage();
+    void EnregistrerImage();
+    void CopierHtml();
     void DemanderCode();
 
 signals:
@@ -40,11 +44,15 @@ signals:
 
 private:
     void MontrerMessage(const QString &message);
+    QImage Image() const;
 
     QString Code;
     QString CodePropose;
     QPushButton *BoutonCopier;
     QPushButton *BoutonImporter;
+    QPushButton *BoutonCopierImage;
+    QPushButton *BoutonEnregistrerImage;
+    QPushButton *BoutonCopierHtml;
     LigneMessage *Message;
     ApercuJeu *Apercu;
     QWidget *Offre;

@@ -3,12 +3,14 @@
 // shown QTextEdit holding the same document, measured in the same run, as a ratio: these
 // machines are too noisy for absolute times to compare from run to run.
 #include "encoder/CalculPseudo.h"
+#include "encoder/DecodeurPseudo.h"
 #include "widgets/QTextEdit_Perso.h"
 #include "window/Fen_Principale.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QtTest>
@@ -178,6 +180,7 @@ private slots:
     void importer();
     void apercu_data();
     void apercu();
+    void renduEnLignes();
 };
 
 void BenchVivarel::captureEtGeneration()
@@ -313,6 +316,33 @@ void BenchVivarel::apercu()
     qInfo("%-58s %9.3f ms   without %9.3f ms   cost %6.3f ms",
           qPrintable(QStringLiteral("preview, one keystroke, ") + QTest::currentDataTag()), avec,
           sans, avec - sans);
+}
+
+// `vivarel --render - --format text` over 1,000 nicknames, the process's start included,
+// beside the decoder alone over the same lines.
+void BenchVivarel::renduEnLignes()
+{
+    QStringList lignes;
+    for (int i = 0; i < 1000; ++i)
+        lignes << QStringLiteral("$f%1%2Player $i$0cf%3 $l[x]team$l")
+                      .arg(i % 16, 0, 16)
+                      .arg(i % 10)
+                      .arg(i);
+    const QByteArray entree = lignes.join(u'\n').toUtf8() + '\n';
+    QElapsedTimer chrono;
+    chrono.start();
+    QProcess vivarel;
+    vivarel.start(QStringLiteral(PROGRAMME), {"--render", "-", "--format", "text"});
+    vivarel.write(entree);
+    vivarel.closeWriteChannel();
+    QVERIFY(vivarel.waitForFinished(60000));
+    const double programme = chrono.nsecsElapsed() / 1e6;
+    QCOMPARE(vivarel.readAllStandardOutput().count('\n'), 1000);
+    chrono.restart();
+    for (const QString &ligne : lignes)
+        DecodeurPseudo::Lire(ligne);
+    qInfo("%-58s %9.3f ms   decoder alone %9.3f ms", "render 1,000 lines as text", programme,
+          chrono.nsecsElapsed() / 1e6);
 }
 
 QTEST_MAIN(BenchVivarel)

@@ -33,7 +33,8 @@ endif()
 lancer(dpkg-deb -c "${paquet}")
 foreach(fichier usr/bin/vivarel usr/share/applications/io.github.vivarel.Vivarel.desktop
                 usr/share/metainfo/io.github.vivarel.Vivarel.metainfo.xml
-                usr/share/icons/hicolor/256x256/apps/io.github.vivarel.Vivarel.png)
+                usr/share/icons/hicolor/256x256/apps/io.github.vivarel.Vivarel.png
+                usr/share/man/man1/vivarel.1.gz)
     if(NOT sortie MATCHES "${fichier}")
         message(FATAL_ERROR "the package lacks ${fichier}")
     endif()

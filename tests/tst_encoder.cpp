@@ -1,8 +1,11 @@
 #include "encoder/CalculPseudo.h"
 #include "encoder/DecodeurPseudo.h"
 #include "encoder/Degrade.h"
+#include "encoder/FormesTexte.h"
 
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -121,6 +124,8 @@ class TestEncoder : public QObject
 
 private slots:
     void defaultValues();
+    void textForms_data();
+    void textForms();
     void workedExamples_data();
     void workedExamples();
     void plainText_data();
@@ -580,6 +585,57 @@ void TestEncoder::decodeGivesBackEveryCode()
         reecrit.DefinirCases(lecture.niveaux, lecture.styles);
         QCOMPARE(reecrit.GenererCode(lecture.texte), code);
     }
+}
+
+void TestEncoder::textForms_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QStringList>("couleurs"); // one per run, "" for none
+    QTest::newRow("upper case, short colour, effects")
+        << "$F00R$o$iB$0fG$g$tz$wW"
+        << "RBGzW" << QStringList{"255;0;0", "255;0;0", "0;255;0", "", ""};
+    QTest::newRow("to escape") << "$f00<a href=\"x\">&amp;</a>"
+                               << "<a href=\"x\">&amp;</a>" << QStringList{"255;0;0"};
+    QTest::newRow("dollars and links") << "$$5 $l[http://x.y/?a<b]go$l!"
+                                       << "$5 go!" << QStringList{""};
+    QTest::newRow("unknown codes, lone trailing $") << "$qa$>b$"
+                                                    << "ab" << QStringList{""};
+    QTest::newRow("scopes") << "$<$f00a$>b"
+                            << "ab" << QStringList{"255;0;0", ""};
+    QTest::newRow("controls") << QStringLiteral("$00fa\x1b[2Jb\x07")
+                              << QStringLiteral("a\x1b[2Jb\x07") << QStringList{"0;0;255"};
+    QTest::newRow("100,000 characters")
+        << "$0c8" + QString(100000, u'x') << QString(100000, u'x') << QStringList{"0;204;136"};
+}
+
+// Text is what the game shows; HTML has one span per run in its colour, every special
+// character escaped; the terminal line has the run's colours and cannot be driven by the text.
+void TestEncoder::textForms()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, texte);
+    QFETCH(QStringList, couleurs);
+    QCOMPARE(FormesTexte::Texte(code), texte);
+
+    const QString html = FormesTexte::Html(code);
+    QCOMPARE(html.count(QStringLiteral("<span")), couleurs.size());
+    QString hors = html;
+    hors.remove(QRegularExpression(QStringLiteral("<span( style=\"[^\"]*\")?>|</span>")));
+    QVERIFY(!hors.contains(u'<') && !hors.contains(u'>') && !hors.contains(u'"'));
+    QCOMPARE(QTextDocumentFragment::fromHtml(html).toPlainText(), texte);
+
+    const QString ansi = FormesTexte::Ansi(code);
+    QVERIFY(ansi.endsWith(QStringLiteral("\x1b[0m")));
+    QCOMPARE(ansi.count(u'\x1b'), couleurs.size() + 1); // no escape of the text's own
+    int depuis = 0;
+    for (const QString &couleur : couleurs) {
+        if (couleur.isEmpty())
+            continue;
+        depuis = int(ansi.indexOf(QStringLiteral("38;2;") + couleur, depuis));
+        QVERIFY2(depuis >= 0, qPrintable(couleur));
+    }
+    QVERIFY(FormesTexte::Couper(code).size() <= CalculPseudo::NombreCases);
 }
 
 QTEST_MAIN(TestEncoder)

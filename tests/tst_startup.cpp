@@ -1,5 +1,7 @@
 #include "app/Demarrage.h"
 #include "app/Reglages.h"
+#include "encoder/FormesTexte.h"
+#include "widgets/DessinJeu.h"
 #include "widgets/EtapesDegrade.h"
 #include "widgets/QFrame_Perso.h"
 #include "window/Fen_Principale.h"
@@ -87,6 +89,9 @@ private slots:
     void subtitleReadsOnAnyPalette();
     void commandLine_data();
     void commandLine();
+    void renderWithoutDisplay_data();
+    void renderWithoutDisplay();
+    void renderPng();
 };
 
 void TestStartup::defaultValues()
@@ -291,6 +296,108 @@ void TestStartup::commandLine()
         QString::fromUtf8(vivarel.readAllStandardOutput() + vivarel.readAllStandardError());
     QVERIFY2(ecrit.startsWith(texte), qPrintable(ecrit));
     QCOMPARE(ecrit.count(u'\n') == 1, option != QStringLiteral("--help"));
+}
+
+namespace {
+
+// The program with no display at all; what it wrote on each stream.
+QProcess *SansAffichage(const QStringList &arguments, const QByteArray &entree = QByteArray())
+{
+    auto *vivarel = new QProcess;
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environnement.remove(QLatin1String(variable));
+    vivarel->setProcessEnvironment(environnement);
+    vivarel->start(QStringLiteral(PROGRAMME), arguments);
+    vivarel->write(entree);
+    vivarel->closeWriteChannel();
+    vivarel->waitForFinished(20000);
+    return vivarel;
+}
+
+using Forme = QString (*)(const QString &);
+
+} // namespace
+Q_DECLARE_METATYPE(Forme)
+
+void TestStartup::renderWithoutDisplay_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QStringList>("codes"); // one argument, or the lines of standard input
+    QTest::addColumn<Forme>("forme");       // what each line must be; none for a refusal
+    QStringList mille;
+    for (int i = 0; i < 1000; ++i)
+        mille << QStringLiteral("$%1%2%3N°%4 $i$$<b>&$l[x]lien$l$")
+                     .arg(i % 16, 0, 16)
+                     .arg(i % 7)
+                     .arg(i % 3)
+                     .arg(i);
+    const QString long_ = QStringLiteral("$f00") + QString(60, u'a');
+    for (const auto &[format, forme] : {std::pair<QString, Forme>{"text", &FormesTexte::Texte},
+                                        {"html", &FormesTexte::Html},
+                                        {"ansi", &FormesTexte::Ansi}}) {
+        QTest::addRow("%s from an argument", qPrintable(format))
+            << QStringList{"--format", format} << QStringList{mille[42]} << forme;
+        QTest::addRow("%s from 1,000 lines", qPrintable(format))
+            << QStringList{"--format", format} << mille << forme;
+    }
+    QTest::newRow("cut to what the game keeps")
+        << QStringList{"--cut"} << QStringList{long_}
+        << Forme([](const QString &c) { return FormesTexte::Texte(FormesTexte::Couper(c)); });
+    QTest::newRow("unknown format")
+        << QStringList{"--format", "pdf"} << QStringList{"a"} << Forme();
+    QTest::newRow("unknown option") << QStringList{"--colour"} << QStringList{"a"} << Forme();
+    QTest::newRow("png without a file")
+        << QStringList{"--format", "png"} << QStringList{"a"} << Forme();
+}
+
+// Each line answered on standard output, with no display; a bad option is one line and 2.
+void TestStartup::renderWithoutDisplay()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QStringList, codes);
+    QFETCH(Forme, forme);
+    const bool entree = codes.size() > 1;
+    const QByteArray lignes = codes.join(u'\n').toUtf8() + '\n';
+    std::unique_ptr<QProcess> vivarel(
+        SansAffichage(QStringList{"--render", entree ? "-" : codes.first()} + options,
+                      entree ? lignes : QByteArray()));
+    QCOMPARE(vivarel->exitStatus(), QProcess::NormalExit);
+    if (!forme) {
+        QCOMPARE(vivarel->exitCode(), 2);
+        QCOMPARE(vivarel->readAllStandardError().count('\n'), 1);
+        QVERIFY(vivarel->readAllStandardOutput().isEmpty());
+        return;
+    }
+    QCOMPARE(vivarel->exitCode(), 0);
+    QStringList attendu;
+    for (const QString &code : codes)
+        attendu << forme(code);
+    QCOMPARE(QString::fromUtf8(vivarel->readAllStandardOutput()), attendu.join(u'\n') + u'\n');
+}
+
+// The image is the preview's drawing at twice the scale, one file per line.
+void TestStartup::renderPng()
+{
+    QTemporaryDir dossier;
+    const QString code = QStringLiteral("$f00Viva$o$0cfrel");
+    const QString fichier = dossier.filePath(QStringLiteral("pseudo.png"));
+    std::unique_ptr<QProcess> seul(
+        SansAffichage({"--render", code, "--format", "png", "--output", fichier}));
+    QCOMPARE(seul->exitCode(), 0);
+    const QImage attendue = DessinJeu::Image(code, 2);
+    QImage image(fichier);
+    image.setDevicePixelRatio(attendue.devicePixelRatio());
+    QCOMPARE(image.size(), attendue.size());
+    QCOMPARE(image.convertToFormat(QImage::Format_ARGB32),
+             attendue.convertToFormat(QImage::Format_ARGB32));
+    QCOMPARE(image.pixelColor(0, 0), DessinJeu::Fond);
+
+    std::unique_ptr<QProcess> lignes(
+        SansAffichage({"--render", "-", "--format", "png", "--output", fichier}, "a\nb\n"));
+    QCOMPARE(lignes->exitCode(), 0);
+    QVERIFY(QFile::exists(dossier.filePath(QStringLiteral("pseudo-1.png"))));
+    QVERIFY(QFile::exists(dossier.filePath(QStringLiteral("pseudo-2.png"))));
 }
 
 QTEST_MAIN(TestStartup)

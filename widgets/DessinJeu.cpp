@@ -6,8 +6,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 
-#include <cmath>
 #include <QTextCharFormat>
+#include <cmath>
 
 const QColor DessinJeu::Fond(34, 34, 34);
 
@@ -18,9 +18,9 @@ void DessinJeu::Disposer(const QString &code, const QFont &police)
     // One range per run of equal look: each range is shaped and drawn on its own.
     QList<QTextLayout::FormatRange> formats;
     for (const DecodeurPseudo::Passage &passage : DecodeurPseudo::Passages(lecture))
-        formats.append({passage.debut, passage.longueur,
-                        CalculPseudo::FormatPour(passage.niveaux, passage.style,
-                                                 QColor(Qt::white), true)});
+        formats.append(
+            {passage.debut, passage.longueur,
+             CalculPseudo::FormatPour(passage.niveaux, passage.style, QColor(Qt::white), true)});
     Disposition.clearLayout();
     Disposition.setText(lecture.texte);
     Disposition.setFont(police);
@@ -64,9 +64,9 @@ QImage DessinJeu::Image(const QString &code, qreal echelle)
     DessinJeu dessin;
     dessin.Disposer(code, PoliceApercu());
     const QSizeF taille = dessin.Taille() + QSizeF(2 * Marge, 2 * Marge);
-    QImage image(QSizeF(std::ceil(taille.width() * echelle), std::ceil(taille.height() * echelle))
-                     .toSize(),
-                 QImage::Format_ARGB32_Premultiplied);
+    QImage image(
+        QSizeF(std::ceil(taille.width() * echelle), std::ceil(taille.height() * echelle)).toSize(),
+        QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(echelle);
     image.fill(Fond);
     QPainter peintre(&image);

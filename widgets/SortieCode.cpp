@@ -9,12 +9,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QMimeData>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -39,7 +39,8 @@ SortieCode::SortieCode()
     BoutonEnregistrerImage->setObjectName(QStringLiteral("boutonEnregistrerImage"));
     BoutonCopierHtml->setObjectName(QStringLiteral("boutonCopierHtml"));
     BoutonCopierImage->setToolTip(tr("Copie le pseudo tel que le jeu le dessine, en image"));
-    BoutonEnregistrerImage->setToolTip(tr("Enregistre le pseudo tel que le jeu le dessine, en PNG"));
+    BoutonEnregistrerImage->setToolTip(
+        tr("Enregistre le pseudo tel que le jeu le dessine, en PNG"));
     BoutonCopierHtml->setToolTip(tr("Copie le pseudo en HTML, pour un forum ou une page web"));
 
     auto *texteOffre = new QLabel(tr("Le texte collé contient des codes du jeu."));
@@ -153,11 +154,12 @@ void SortieCode::CopierImage()
 
 void SortieCode::EnregistrerImage()
 {
-    const QString fichier = QFileDialog::getSaveFileName(
-        window(), tr("Enregistrer l'image"), QStringLiteral("pseudo.png"), tr("Images PNG (*.png)"));
+    const QString fichier =
+        QFileDialog::getSaveFileName(window(), tr("Enregistrer l'image"),
+                                     QStringLiteral("pseudo.png"), tr("Images PNG (*.png)"));
     if (!fichier.isEmpty())
         Informer(Image().save(fichier, "PNG") ? tr("Image enregistrée.")
-                                               : tr("L'image n'a pas pu être enregistrée."));
+                                              : tr("L'image n'a pas pu être enregistrée."));
 }
 
 // Both forms: a page that takes HTML gets the colours, any other place the text.

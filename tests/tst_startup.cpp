@@ -276,28 +276,6 @@ void TestStartup::commandLine_data()
     QTest::newRow("no display") << "" << 1 << "Vivarel : aucun affichage";
 }
 
-// Answered on the terminal, with no display at all.
-void TestStartup::commandLine()
-{
-    QFETCH(QString, option);
-    QFETCH(int, sortie);
-    QFETCH(QString, texte);
-    QProcess vivarel;
-    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        environnement.remove(QLatin1String(variable));
-    vivarel.setProcessEnvironment(environnement);
-    vivarel.start(QStringLiteral(PROGRAMME),
-                  option.isEmpty() ? QStringList() : QStringList{option});
-    QVERIFY(vivarel.waitForFinished(10000));
-    QCOMPARE(vivarel.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(vivarel.exitCode(), sortie);
-    const QString ecrit =
-        QString::fromUtf8(vivarel.readAllStandardOutput() + vivarel.readAllStandardError());
-    QVERIFY2(ecrit.startsWith(texte), qPrintable(ecrit));
-    QCOMPARE(ecrit.count(u'\n') == 1, option != QStringLiteral("--help"));
-}
-
 namespace {
 
 // The program with no display at all; what it wrote on each stream.
@@ -314,6 +292,26 @@ QProcess *SansAffichage(const QStringList &arguments, const QByteArray &entree =
     vivarel->waitForFinished(20000);
     return vivarel;
 }
+
+} // namespace
+
+// Answered on the terminal, with no display at all.
+void TestStartup::commandLine()
+{
+    QFETCH(QString, option);
+    QFETCH(int, sortie);
+    QFETCH(QString, texte);
+    std::unique_ptr<QProcess> vivarel(
+        SansAffichage(option.isEmpty() ? QStringList() : QStringList{option}));
+    QCOMPARE(vivarel->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(vivarel->exitCode(), sortie);
+    const QString ecrit =
+        QString::fromUtf8(vivarel->readAllStandardOutput() + vivarel->readAllStandardError());
+    QVERIFY2(ecrit.startsWith(texte), qPrintable(ecrit));
+    QCOMPARE(ecrit.count(u'\n') == 1, option != QStringLiteral("--help"));
+}
+
+namespace {
 
 using Forme = QString (*)(const QString &);
 

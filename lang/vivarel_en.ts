@@ -321,6 +321,14 @@
         <source>Impossible d&apos;ajuster : même une seule couleur dépasse 45 caractères.</source>
         <translation>Cannot fit: even a single colour goes past 45 characters.</translation>
     </message>
+    <message>
+        <source>Changer de couleur tout les </source>
+        <translation>Change colour every </translation>
+    </message>
+    <message>
+        <source> caractère(s).</source>
+        <translation> character(s).</translation>
+    </message>
 </context>
 <context>
     <name>PageEffet</name>

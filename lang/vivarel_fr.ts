@@ -321,6 +321,14 @@
         <source>Impossible d&apos;ajuster : même une seule couleur dépasse 45 caractères.</source>
         <translation>Impossible d&apos;ajuster : même une seule couleur dépasse 45 caractères.</translation>
     </message>
+    <message>
+        <source>Changer de couleur tout les </source>
+        <translation>Changer de couleur tout les </translation>
+    </message>
+    <message>
+        <source> caractère(s).</source>
+        <translation> caractère(s).</translation>
+    </message>
 </context>
 <context>
     <name>PageEffet</name>

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -30,6 +31,7 @@ public:
     QString titre;
     QString texte;
     QColor couleurInitiale;
+    int largeurSaisie = 0;
 
 private:
     void Repondre(const QColor &choix, const QString &saisie)
@@ -56,6 +58,8 @@ private:
             }
         } else if (auto *dialogue = qobject_cast<QInputDialog *>(boite)) {
             texte = dialogue->labelText();
+            if (auto *ligne = dialogue->findChild<QLineEdit *>())
+                largeurSaisie = ligne->width();
             dialogue->setTextValue(saisie);
             saisie.isNull() ? dialogue->reject() : dialogue->accept();
         } else {

@@ -80,6 +80,7 @@ private slots:
     void pageDefaultValues();
     void keystrokeRepaintsOnlyWhatChanged_data();
     void keystrokeRepaintsOnlyWhatChanged();
+    void quitShortcutCloses();
 };
 
 void TestWindow::defaultValues()
@@ -486,6 +487,7 @@ void TestWindow::importReplacesNickname()
     boite.Attendre(QColor(), code);
     f.Trouver<QPushButton>("boutonImporter")->click();
     QVERIFY(boite.vue);
+    QVERIFY(boite.largeurSaisie >= f.sortie->fontMetrics().horizontalAdvance(QString(45, u'f')));
     QCOMPARE(f.sortie->text(), sortie);
     QCOMPARE(f.Trouver<LigneMessage>("messageSortie")->text(), message);
     if (code.isNull())
@@ -754,6 +756,17 @@ void TestWindow::keystrokeRepaintsOnlyWhatChanged()
     const qint64 fenetre = qint64(f.fenetre.width()) * f.fenetre.height();
     QVERIFY2(releve.Aire() * 5 <= fenetre,
              qPrintable(QStringLiteral("%1 of %2").arg(releve.Aire()).arg(fenetre)));
+}
+
+// Ctrl+Q, wherever the focus is, closes the window as its close button does.
+void TestWindow::quitShortcutCloses()
+{
+    FenetreTest f;
+    f.fenetre.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.fenetre));
+    f.Trouver<QTabWidget>("onglets")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!f.fenetre.isVisible());
 }
 
 QTEST_MAIN(TestWindow)

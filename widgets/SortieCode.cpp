@@ -1,5 +1,6 @@
 #include "widgets/SortieCode.h"
 
+#include "encoder/CalculPseudo.h"
 #include "encoder/DecodeurPseudo.h"
 #include "encoder/FormesTexte.h"
 #include "widgets/ApercuJeu.h"
@@ -140,6 +141,14 @@ void SortieCode::Copier()
     Informer(tr("Code copié."));
 }
 
+int SortieCode::LargeurCode(const QFontMetrics &metriques)
+{
+    const QString codeType = QStringLiteral("$0123456789abcdefgimnotwz");
+    return metriques.horizontalAdvance(codeType) * CalculPseudo::NombreCases /
+               int(codeType.size()) +
+           4 * metriques.averageCharWidth();
+}
+
 // Twice the screen's scale: sharp wherever it is pasted.
 QImage SortieCode::Image() const
 {
@@ -178,9 +187,12 @@ void SortieCode::DemanderCode()
     dialogue.setWindowTitle(tr("Importer un code"));
     dialogue.setLabelText(tr("Collez le code de votre pseudo :"));
     dialogue.setTextValue(QString());
-    // A code of any length: the line would otherwise cut it at 32,767 characters.
-    if (auto *ligne = dialogue.findChild<QLineEdit *>())
+    // A code of any length, the line would otherwise cut it at 32,767 characters; a whole
+    // code in sight.
+    if (auto *ligne = dialogue.findChild<QLineEdit *>()) {
         ligne->setMaxLength(std::numeric_limits<int>::max());
+        ligne->setMinimumWidth(LargeurCode(ligne->fontMetrics()));
+    }
     if (dialogue.exec() == QDialog::Accepted)
         emit ImportDemande(dialogue.textValue());
 }

@@ -3,6 +3,7 @@
 
 #include "encoder/DecodeurPseudo.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -30,6 +31,9 @@ public:
 
     // Says what an import left out, if anything.
     void AnnoncerImport(const QList<DecodeurPseudo::Omission> &omis);
+    // The width a line needs to show a whole 45-character code.
+    static int LargeurCode(const QFontMetrics &metriques);
+
     // Its buttons, for the window's Tab chain.
     QList<QWidget *> OrdreClavier() const;
 

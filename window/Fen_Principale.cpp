@@ -137,10 +137,7 @@ void Fen_Principale::ReglerTailles()
     EditeurPseudo->setPalette(transparente);
 
     // A whole 45-character code in sight, and a code of any length held.
-    const QString codeType = QStringLiteral("$0123456789abcdefgimnotwz");
-    LigneSortie->setMinimumWidth(LigneSortie->fontMetrics().horizontalAdvance(codeType) *
-                                     CalculPseudo::NombreCases / int(codeType.size()) +
-                                 4 * LigneSortie->fontMetrics().averageCharWidth());
+    LigneSortie->setMinimumWidth(SortieCode::LargeurCode(LigneSortie->fontMetrics()));
     LigneSortie->setReadOnly(true);
     auto *style = new PanneauMemorise;
     style->setParent(this);
@@ -205,6 +202,14 @@ void Fen_Principale::Connecter()
             &QTextEdit::undo);
     connect(new QShortcut(QKeySequence::Redo, this), &QShortcut::activated, EditeurPseudo,
             &QTextEdit::redo);
+    // As the close button does, so that what is remembered is saved. Ctrl+Q even where the
+    // platform names no key for quitting.
+    QList<QKeySequence> quitter = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (!quitter.contains(QKeySequence(Qt::CTRL | Qt::Key_Q)))
+        quitter << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    auto *raccourci = new QShortcut(this);
+    raccourci->setKeys(quitter);
+    connect(raccourci, &QShortcut::activated, this, &QWidget::close);
 }
 
 // Runs after every change of the nickname editor, text or formatting alike, and after every

@@ -41,8 +41,8 @@ PageDegrade::PageDegrade()
     PasDegrade->setMinimum(1);
     PasDegrade->setMaximum(20);
     PasDegrade->setValue(1);
-    PasDegrade->setPrefix(QStringLiteral("Changer de couleur tout les "));
-    PasDegrade->setSuffix(QStringLiteral(" caractère(s)."));
+    PasDegrade->setPrefix(tr("Changer de couleur tout les "));
+    PasDegrade->setSuffix(tr(" caractère(s)."));
     PasDegrade->setMinimumWidth(290); // its height, and more width, from its text
     BoutonDegrade->setToolTip(tr("Colore le texte sélectionné en dégradé"));
     BoutonAjuster->setToolTip(

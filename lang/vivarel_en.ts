@@ -29,6 +29,10 @@
         <source>Retirer cette couleur du dégradé</source>
         <translation>Remove this colour from the gradient</translation>
     </message>
+    <message>
+        <source>Couleur intermédiaire %1</source>
+        <translation>Colour %1 between</translation>
+    </message>
 </context>
 <context>
     <name>Fen_Principale</name>
@@ -95,6 +99,18 @@
     <message>
         <source>Mes pseudos</source>
         <translation>My nicknames</translation>
+    </message>
+    <message>
+        <source>Votre pseudo</source>
+        <translation>Your nickname</translation>
+    </message>
+    <message>
+        <source>Outils</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Nombre de caractères</source>
+        <translation>Number of characters</translation>
     </message>
 </context>
 <context>
@@ -266,6 +282,10 @@
         <source>Attention, le nombre de couleurs affichables dans un pseudo est limité dans Trackmania.&lt;br /&gt;&lt;strong&gt;Le carré ci-contre vous affiche la couleur telle qu&apos;elle sera visible dans Trackmania.&lt;/strong&gt; Cette couleur peut donc légèrement varier de celle que vous choisissez de manière précise dans la boite de dialogue.</source>
         <translation>Note that Trackmania shows a limited number of colours in a nickname.&lt;br /&gt;&lt;strong&gt;The square beside shows the colour as it will look in Trackmania.&lt;/strong&gt; It may therefore differ slightly from the exact colour you pick in the dialog.</translation>
     </message>
+    <message>
+        <source>Couleur uniforme</source>
+        <translation>Plain colour</translation>
+    </message>
 </context>
 <context>
     <name>PageDegrade</name>
@@ -328,6 +348,18 @@
     <message>
         <source> caractère(s).</source>
         <translation> character(s).</translation>
+    </message>
+    <message>
+        <source>Couleur de départ</source>
+        <translation>Start colour</translation>
+    </message>
+    <message>
+        <source>Couleur d&apos;arrivée</source>
+        <translation>End colour</translation>
+    </message>
+    <message>
+        <source>Pas du dégradé</source>
+        <translation>Gradient step</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,10 @@
         <source>Retirer cette couleur du dégradé</source>
         <translation>Retirer cette couleur du dégradé</translation>
     </message>
+    <message>
+        <source>Couleur intermédiaire %1</source>
+        <translation>Couleur intermédiaire %1</translation>
+    </message>
 </context>
 <context>
     <name>Fen_Principale</name>
@@ -95,6 +99,18 @@
     <message>
         <source>Mes pseudos</source>
         <translation>Mes pseudos</translation>
+    </message>
+    <message>
+        <source>Votre pseudo</source>
+        <translation>Votre pseudo</translation>
+    </message>
+    <message>
+        <source>Outils</source>
+        <translation>Outils</translation>
+    </message>
+    <message>
+        <source>Nombre de caractères</source>
+        <translation>Nombre de caractères</translation>
     </message>
 </context>
 <context>
@@ -266,6 +282,10 @@
         <source>Attention, le nombre de couleurs affichables dans un pseudo est limité dans Trackmania.&lt;br /&gt;&lt;strong&gt;Le carré ci-contre vous affiche la couleur telle qu&apos;elle sera visible dans Trackmania.&lt;/strong&gt; Cette couleur peut donc légèrement varier de celle que vous choisissez de manière précise dans la boite de dialogue.</source>
         <translation>Attention, le nombre de couleurs affichables dans un pseudo est limité dans Trackmania.&lt;br /&gt;&lt;strong&gt;Le carré ci-contre vous affiche la couleur telle qu&apos;elle sera visible dans Trackmania.&lt;/strong&gt; Cette couleur peut donc légèrement varier de celle que vous choisissez de manière précise dans la boite de dialogue.</translation>
     </message>
+    <message>
+        <source>Couleur uniforme</source>
+        <translation>Couleur uniforme</translation>
+    </message>
 </context>
 <context>
     <name>PageDegrade</name>
@@ -328,6 +348,18 @@
     <message>
         <source> caractère(s).</source>
         <translation> caractère(s).</translation>
+    </message>
+    <message>
+        <source>Couleur de départ</source>
+        <translation>Couleur de départ</translation>
+    </message>
+    <message>
+        <source>Couleur d&apos;arrivée</source>
+        <translation>Couleur d&apos;arrivée</translation>
+    </message>
+    <message>
+        <source>Pas du dégradé</source>
+        <translation>Pas du dégradé</translation>
     </message>
 </context>
 <context>

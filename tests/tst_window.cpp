@@ -9,6 +9,7 @@
 #include "window/PageDegrade.h"
 #include "window/PageEffet.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -81,6 +82,7 @@ private slots:
     void keystrokeRepaintsOnlyWhatChanged_data();
     void keystrokeRepaintsOnlyWhatChanged();
     void quitShortcutCloses();
+    void everyControlHasAName();
 };
 
 void TestWindow::defaultValues()
@@ -767,6 +769,36 @@ void TestWindow::quitShortcutCloses()
     f.Trouver<QTabWidget>("onglets")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!f.fenetre.isVisible());
+}
+
+// What a screen reader says for each control the keyboard reaches, on every page, and for the
+// widgets that show the result: never nothing. A swatch's name follows its colour.
+void TestWindow::everyControlHasAName()
+{
+    FenetreTest f;
+    f.fenetre.show();
+    auto *onglets = f.Trouver<QTabWidget>("onglets");
+    QStringList sansNom;
+    for (int page = 0; page < onglets->count(); ++page) {
+        onglets->setCurrentIndex(page);
+        for (QWidget *w : f.fenetre.findChildren<QWidget *>()) {
+            const bool resultat =
+                QStringList{"ligneSortie", "compteur", "apercuJeu"}.contains(w->objectName());
+            // A spin box's own line is named through the box.
+            if (!w->isVisible() || (w->focusPolicy() == Qt::NoFocus && !resultat) ||
+                qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
+                continue;
+            if (QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+                sansNom << w->objectName() + u'/' + QLatin1String(w->metaObject()->className());
+        }
+    }
+    sansNom.removeDuplicates();
+    QVERIFY2(sansNom.isEmpty(), qPrintable(sansNom.join(u' ')));
+    auto *carre = f.Trouver<QFrame_Perso>("carreDepart");
+    carre->DefinirCouleur(QColor(255, 0, 0));
+    QVERIFY(QAccessible::queryAccessibleInterface(carre)
+                ->text(QAccessible::Name)
+                .contains(QStringLiteral("#ff0000")));
 }
 
 QTEST_MAIN(TestWindow)

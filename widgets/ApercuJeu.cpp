@@ -24,9 +24,11 @@ void ApercuJeu::Afficher(const QString &code)
     update();
 }
 
+// A screen reader says what the game will show.
 void ApercuJeu::Disposer()
 {
     Dessin.Disposer(Code, font());
+    setAccessibleDescription(Dessin.TexteAffiche());
 }
 
 QString ApercuJeu::TexteAffiche() const

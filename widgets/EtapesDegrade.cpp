@@ -79,6 +79,7 @@ void EtapesDegrade::Ajouter()
     auto *carre = new QFrame_Perso;
     carre->setObjectName(QStringLiteral("carreIntermediaire%1").arg(Intermediaires.size() + 1));
     carre->setFixedSize(TailleEtape, TailleEtape);
+    carre->DefinirLibelle(tr("Couleur intermédiaire %1").arg(Intermediaires.size() + 1));
     auto *retirer = new QToolButton;
     retirer->setText(QStringLiteral("−"));
     retirer->setToolTip(tr("Retirer cette couleur du dégradé"));

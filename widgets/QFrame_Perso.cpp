@@ -67,8 +67,16 @@ void QFrame_Perso::DefinirCouleur(const QColor &couleur)
     emit CouleurChoisie();
 }
 
+void QFrame_Perso::DefinirLibelle(const QString &libelle)
+{
+    Libelle = libelle;
+    AfficherCouleur();
+}
+
 void QFrame_Perso::AfficherCouleur()
 {
     Palette.setBrush(QPalette::All, QPalette::Window, QBrush(Couleur, Qt::SolidPattern));
     setPalette(Palette);
+    setAccessibleName(Libelle.isEmpty() ? Couleur.name()
+                                        : QStringLiteral("%1 : %2").arg(Libelle, Couleur.name()));
 }

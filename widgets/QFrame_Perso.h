@@ -19,6 +19,8 @@ public:
     QColor RecupererCouleur() const { return Couleur; }
     // As if picked in the dialog.
     void DefinirCouleur(const QColor &couleur);
+    // What a screen reader calls it; its colour follows.
+    void DefinirLibelle(const QString &libelle);
 
 signals:
     // A colour was picked and accepted in the dialog.
@@ -35,6 +37,7 @@ private:
 
     QColor Couleur;
     QPalette Palette;
+    QString Libelle;
 };
 
 #endif

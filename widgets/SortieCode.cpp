@@ -73,6 +73,7 @@ SortieCode::SortieCode()
     grille->setColumnStretch(2, 1);
 
     Apercu->setFont(DessinJeu::PoliceApercu());
+    Apercu->setAccessibleName(tr("Aperçu dans le jeu"));
 
     connect(BoutonCopier, &QPushButton::clicked, this, &SortieCode::Copier);
     connect(BoutonImporter, &QPushButton::clicked, this, &SortieCode::DemanderCode);

@@ -11,6 +11,7 @@
 #include "window/PageDegrade.h"
 #include "window/PageEffet.h"
 
+#include <QAccessible>
 #include <QHBoxLayout>
 #include <QLCDNumber>
 #include <QLabel>
@@ -144,6 +145,11 @@ void Fen_Principale::ReglerTailles()
     LigneSortie->setStyle(style);
     LigneSortie->setMaxLength(std::numeric_limits<int>::max());
     Banniere->setAlignment(Qt::AlignHCenter);
+    // Names for screen readers; the field lies inside its shadow, away from its label.
+    EditeurPseudo->setAccessibleName(tr("Votre pseudo"));
+    Onglets->setAccessibleName(tr("Outils"));
+    LabelSortie->setBuddy(LigneSortie);
+    Compteur->setAccessibleName(tr("Nombre de caractères"));
     // Filled segments in the text colour, twice the text's height: readable at a glance.
     Compteur->setSegmentStyle(QLCDNumber::Filled);
     Compteur->setMinimumHeight(2 * Compteur->fontMetrics().height());
@@ -240,9 +246,18 @@ void Fen_Principale::AfficherLongueur(int longueur)
     const bool tropLong = longueur > CalculPseudo::NombreCases;
     const QString etiquette = tropLong ? tr("Attention, il y a trop de caractères!")
                                        : tr("Nombre de caractères actuels:");
+    const QString description = tropLong ? QStringLiteral("%1 — %2").arg(longueur).arg(etiquette)
+                                         : QString::number(longueur);
+    if (Compteur->accessibleDescription() != description)
+        Compteur->setAccessibleDescription(description);
     if (LabelCompteur->text() == etiquette)
         return;
     LabelCompteur->setText(etiquette);
+    // Said aloud, not only painted red.
+    if (tropLong) {
+        QAccessibleEvent alerte(LabelCompteur, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alerte);
+    }
     QPalette palette;
     if (tropLong)
         palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::red, Qt::SolidPattern));

@@ -25,6 +25,7 @@ PageCollection::PageCollection()
       Message(Nouveau<LigneMessage>("messagePseudos"))
 {
     Liste->setItemDelegate(new DelegueJeu(Liste));
+    Liste->setAccessibleName(tr("Mes pseudos"));
     Liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
     BoutonEnregistrer->setToolTip(tr("Garde le pseudo du champ sous un nom"));
     BoutonCharger->setToolTip(tr("Met le pseudo choisi dans le champ"));

@@ -11,6 +11,7 @@ PageCouleur::PageCouleur()
       BoutonColorier(Nouveau<QPushButton>("boutonColorier", tr("&Colorier le texte sélectionné!")))
 {
     CarreCouleur->setFixedSize(80, 80);
+    CarreCouleur->DefinirLibelle(tr("Couleur uniforme"));
     BoutonColorier->setToolTip(tr("Donne au texte sélectionné la couleur du carré"));
 
     auto *grille = new QGridLayout(this);

@@ -13,10 +13,11 @@
 
 namespace {
 
-QFrame_Perso *NouveauCarre(const char *nom)
+QFrame_Perso *NouveauCarre(const char *nom, const QString &libelle)
 {
     auto *carre = Nouveau<QFrame_Perso>(nom);
     carre->setFixedSize(80, 80);
+    carre->DefinirLibelle(libelle);
     return carre;
 }
 
@@ -26,9 +27,9 @@ PageDegrade::PageDegrade()
     : Etapes(Nouveau<EtapesDegrade>(
           "etapesDegrade",
           Nouveau<QLabel>("labelCouleurDepart", tr("Sélectionnez la couleur de départ:")),
-          NouveauCarre("carreDepart"),
+          NouveauCarre("carreDepart", tr("Couleur de départ")),
           Nouveau<QLabel>("labelCouleurArrivee", tr("Sélectionnez la couleur d'arrivée:")),
-          NouveauCarre("carreArrivee"))),
+          NouveauCarre("carreArrivee", tr("Couleur d'arrivée")))),
       PasDegrade(Nouveau<QSpinBox>("pasDegrade")),
       CaseEspaces(Nouveau<QCheckBox>("caseEspaces", tr("Ignorer les espaces"))),
       LabelCout(Nouveau<LigneMessage>("labelCout",
@@ -44,6 +45,7 @@ PageDegrade::PageDegrade()
     PasDegrade->setPrefix(tr("Changer de couleur tout les "));
     PasDegrade->setSuffix(tr(" caractère(s)."));
     PasDegrade->setMinimumWidth(290); // its height, and more width, from its text
+    PasDegrade->setAccessibleName(tr("Pas du dégradé"));
     BoutonDegrade->setToolTip(tr("Colore le texte sélectionné en dégradé"));
     BoutonAjuster->setToolTip(
         tr("Place les changements de couleur pour que le code tienne en 45 caractères"));

@@ -112,6 +112,10 @@
         <source>Nombre de caractères</source>
         <translation>Number of characters</translation>
     </message>
+    <message>
+        <source>Couleurs, dégradés et effets pour votre pseudo</source>
+        <translation>Colours, gradients and effects for your nickname</translation>
+    </message>
 </context>
 <context>
     <name>PageCaracteres</name>

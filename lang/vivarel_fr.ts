@@ -112,6 +112,10 @@
         <source>Nombre de caractères</source>
         <translation>Nombre de caractères</translation>
     </message>
+    <message>
+        <source>Couleurs, dégradés et effets pour votre pseudo</source>
+        <translation>Couleurs, dégradés et effets pour votre pseudo</translation>
+    </message>
 </context>
 <context>
     <name>PageCaracteres</name>

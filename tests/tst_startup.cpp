@@ -1,6 +1,7 @@
 #include "app/Demarrage.h"
 #include "app/Reglages.h"
 #include "encoder/FormesTexte.h"
+#include "widgets/BanniereTitre.h"
 #include "widgets/DessinJeu.h"
 #include "widgets/EtapesDegrade.h"
 #include "widgets/QFrame_Perso.h"
@@ -256,9 +257,11 @@ void TestStartup::subtitleReadsOnAnyPalette_data()
 void TestStartup::subtitleReadsOnAnyPalette()
 {
     QFETCH(QColor, fond);
-    QImage banniere(550, 117, QImage::Format_ARGB32);
+    BanniereTitre titre(QStringLiteral("Couleurs, dégradés et effets pour votre pseudo"));
+    titre.resize(titre.sizeHint());
+    QImage banniere(titre.size(), QImage::Format_ARGB32);
     banniere.fill(fond);
-    QPainter(&banniere).drawImage(0, 0, QImage(QStringLiteral(":/GUI/IMG/TitreLogiciel.png")));
+    titre.render(&banniere, QPoint(), QRegion(), QWidget::DrawChildren);
     int ecart = 0;
     for (int y = 80; y < 105; ++y)
         for (int x = 0; x < banniere.width(); ++x)

@@ -1,5 +1,6 @@
 #include "window/Fen_Principale.h"
 
+#include "widgets/BanniereTitre.h"
 #include "widgets/ChampPseudo.h"
 #include "widgets/CommandesPseudo.h"
 #include "widgets/PanneauMemorise.h"
@@ -17,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPixmap>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
@@ -43,8 +43,8 @@ Fen_Principale::~Fen_Principale() = default;
 
 void Fen_Principale::CreerWidgets()
 {
-    Banniere = Nouveau<QLabel>("banniere");
-    Banniere->setPixmap(QPixmap(QStringLiteral(":/GUI/IMG/TitreLogiciel.png")));
+    Banniere =
+        Nouveau<BanniereTitre>("banniere", tr("Couleurs, dégradés et effets pour votre pseudo"));
     LabelPseudo = Nouveau<QLabel>("labelPseudo", tr("Votre Pseudo:"));
     CreerEditeurs();
     BoutonReinitialiser =
@@ -144,7 +144,6 @@ void Fen_Principale::ReglerTailles()
     style->setParent(this);
     LigneSortie->setStyle(style);
     LigneSortie->setMaxLength(std::numeric_limits<int>::max());
-    Banniere->setAlignment(Qt::AlignHCenter);
     // Names for screen readers; the field lies inside its shadow, away from its label.
     EditeurPseudo->setAccessibleName(tr("Votre pseudo"));
     Onglets->setAccessibleName(tr("Outils"));

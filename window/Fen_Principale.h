@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 
+class BanniereTitre;
 class ChampPseudo;
 class CommandesPseudo;
 class PageCaracteres;
@@ -78,7 +79,7 @@ private:
     QTextEdit_Perso *EditeurOmbre;
     CommandesPseudo *Commandes;
 
-    QLabel *Banniere;
+    BanniereTitre *Banniere;
     QLabel *LabelPseudo;
     QPushButton *BoutonReinitialiser;
     QTabWidget *Onglets;

@@ -53,16 +53,7 @@ QImage Banniere()
     DessinerTexte(peintre, titre, grande, QPointF((550 - largeur) / 2, 62), QColor(255, 204, 0),
                   QColor(0, 136, 255), 3);
 
-    // Dark letters with a light halo: readable on a light window and on a dark one alike.
-    QFont petite(QStringLiteral("Liberation Sans"));
-    petite.setPixelSize(16);
-    const QString sousTitre = QStringLiteral("Couleurs, dégradés et effets pour votre pseudo");
-    QPainterPath chemin;
-    chemin.addText(QPointF((550 - QFontMetricsF(petite).horizontalAdvance(sousTitre)) / 2, 96),
-                   petite, sousTitre);
-    peintre.strokePath(
-        chemin, QPen(QColor(255, 255, 255, 230), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    peintre.fillPath(chemin, QColor(50, 50, 50));
+    // The subtitle is drawn over it by the window, in the window's language.
     return image;
 }
 

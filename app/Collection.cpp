@@ -18,20 +18,16 @@ Collection::Collection(const QString &chemin) : Chemin(chemin)
     const QString perdues = lecture.ignorees > 0
                                 ? tr(" (%n entrée(s) illisible(s))", nullptr, lecture.ignorees)
                                 : QString();
-    Signaler(Bloquee ? tr("Mes pseudos (%1) sont illisibles%2 : Vivarel ne les modifiera pas.")
-                           .arg(Chemin, perdues)
-                     : tr("Mes pseudos (%1) étaient illisibles%2 : le fichier est gardé sous %3.")
-                           .arg(Chemin, perdues, aCote));
+    Avertissements
+        << (Bloquee ? tr("Mes pseudos (%1) sont illisibles%2 : Vivarel ne les modifiera pas.")
+                          .arg(Chemin, perdues)
+                    : tr("Mes pseudos (%1) étaient illisibles%2 : le fichier est gardé sous %3.")
+                          .arg(Chemin, perdues, aCote));
     if (!Bloquee && !Liste.isEmpty())
         Modifier([](QList<Entree> &) {});
 }
 
 Collection::~Collection() = default;
-
-void Collection::Signaler(const QString &avis)
-{
-    Avertissements << avis;
-}
 
 // Under the lock, on what the file holds now, so that what another window wrote meanwhile is
 // kept, its deletions included; the file is written whole or not at all. Where there is no

@@ -41,7 +41,6 @@ signals:
 
 private:
     bool Modifier(const std::function<void(QList<Entree> &)> &changement);
-    void Signaler(const QString &avis);
 
     QString Chemin;
     QList<Entree> Liste;

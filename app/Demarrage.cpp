@@ -75,15 +75,16 @@ void Demarrage::InstallerTraduction(QTranslator &traducteur, QTranslator &traduc
                                   nomLocale);
     bool charge = !chemin.isEmpty() && FichierSur(chemin, ControleFichiers::ProblemeTraduction) &&
                   traducteur.load(chemin);
-    const bool francais = nomLocale.startsWith(QLatin1String("fr"));
+    // The catalogues built in: French, German, and English for every other language.
+    QString langue = nomLocale.left(2);
+    if (langue != QLatin1String("fr") && langue != QLatin1String("de"))
+        langue = QStringLiteral("en");
     if (!charge)
-        charge = traducteur.load(francais ? QStringLiteral(":/i18n/vivarel_fr.qm")
-                                          : QStringLiteral(":/i18n/vivarel_en.qm"));
+        charge = traducteur.load(QStringLiteral(":/i18n/vivarel_%1.qm").arg(langue));
     QCoreApplication::installTranslator(&traducteur);
 
-    const QString langue = traducteur.language().isEmpty()
-                               ? (francais ? QStringLiteral("fr") : QStringLiteral("en"))
-                               : traducteur.language().section(QLatin1Char('_'), 0, 0);
+    if (!traducteur.language().isEmpty())
+        langue = traducteur.language().section(QLatin1Char('_'), 0, 0);
     if (traducteurQt.load(QStringLiteral("qtbase_") + langue,
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&traducteurQt);

@@ -1,5 +1,5 @@
-# Fails when a text wrapped in tr() has no English translation: lupdate, run over the sources
-# into a copy of the English catalogue, adds such a text as unfinished, and lrelease counts it.
+# Fails when a text wrapped in tr() has no translation in CATALOGUE: lupdate, run over the
+# sources into a copy of the catalogue, adds such a text as unfinished, and lrelease counts it.
 file(COPY_FILE "${CATALOGUE}" "${COPIE}")
 execute_process(COMMAND "${LUPDATE}" -silent -no-obsolete -locations none ${SOURCES} -ts "${COPIE}"
                 RESULT_VARIABLE resultat)
@@ -9,6 +9,6 @@ endif()
 execute_process(COMMAND "${LRELEASE}" "${COPIE}" -qm "${COPIE}.qm" OUTPUT_VARIABLE sortie)
 message("${sortie}")
 if(NOT sortie MATCHES "and 0 unfinished" OR sortie MATCHES "untranslated")
-    message(FATAL_ERROR "Texts without an English translation: run lupdate on lang/vivarel_en.ts "
+    message(FATAL_ERROR "Texts without a translation: run lupdate on ${CATALOGUE} "
                         "and translate what it marks unfinished.")
 endif()

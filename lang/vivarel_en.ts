@@ -118,6 +118,85 @@
     </message>
 </context>
 <context>
+    <name>NomCouleur</name>
+    <message>
+        <source>rouge</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>jaune</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <source>vert</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>turquoise</source>
+        <translation>turquoise</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>bleu</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>violet</source>
+        <translation>violet</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>rose</source>
+        <translation>pink</translation>
+    </message>
+    <message>
+        <source>noir</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>gris foncé</source>
+        <translation>dark grey</translation>
+    </message>
+    <message>
+        <source>gris</source>
+        <translation>grey</translation>
+    </message>
+    <message>
+        <source>gris clair</source>
+        <translation>light grey</translation>
+    </message>
+    <message>
+        <source>blanc</source>
+        <translation>white</translation>
+    </message>
+    <message>
+        <source>brun</source>
+        <translation>brown</translation>
+    </message>
+    <message>
+        <source>%1 foncé</source>
+        <translation>dark %1</translation>
+    </message>
+    <message>
+        <source>%1 clair</source>
+        <translation>light %1</translation>
+    </message>
+    <message>
+        <source>%1 vif</source>
+        <translation>bright %1</translation>
+    </message>
+</context>
+<context>
     <name>PageCaracteres</name>
     <message>
         <source>Caractère ressemblant à une lettre:</source>
@@ -414,6 +493,14 @@
     <message>
         <source>Cliquez, ou appuyez sur Espace, pour choisir la couleur</source>
         <translation>Click, or press Space, to pick the colour</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -118,6 +118,85 @@
     </message>
 </context>
 <context>
+    <name>NomCouleur</name>
+    <message>
+        <source>rouge</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>jaune</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>vert</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>turquoise</source>
+        <translation>turquoise</translation>
+    </message>
+    <message>
+        <source>cyan</source>
+        <translation>cyan</translation>
+    </message>
+    <message>
+        <source>bleu</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>violet</source>
+        <translation>violet</translation>
+    </message>
+    <message>
+        <source>magenta</source>
+        <translation>magenta</translation>
+    </message>
+    <message>
+        <source>rose</source>
+        <translation>rose</translation>
+    </message>
+    <message>
+        <source>noir</source>
+        <translation>noir</translation>
+    </message>
+    <message>
+        <source>gris foncé</source>
+        <translation>gris foncé</translation>
+    </message>
+    <message>
+        <source>gris</source>
+        <translation>gris</translation>
+    </message>
+    <message>
+        <source>gris clair</source>
+        <translation>gris clair</translation>
+    </message>
+    <message>
+        <source>blanc</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>brun</source>
+        <translation>brun</translation>
+    </message>
+    <message>
+        <source>%1 foncé</source>
+        <translation>%1 foncé</translation>
+    </message>
+    <message>
+        <source>%1 clair</source>
+        <translation>%1 clair</translation>
+    </message>
+    <message>
+        <source>%1 vif</source>
+        <translation>%1 vif</translation>
+    </message>
+</context>
+<context>
     <name>PageCaracteres</name>
     <message>
         <source>Caractère ressemblant à une lettre:</source>
@@ -414,6 +493,14 @@
     <message>
         <source>Cliquez, ou appuyez sur Espace, pour choisir la couleur</source>
         <translation>Cliquez, ou appuyez sur Espace, pour choisir la couleur</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>

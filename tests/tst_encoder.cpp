@@ -2,6 +2,7 @@
 #include "encoder/DecodeurPseudo.h"
 #include "encoder/Degrade.h"
 #include "encoder/FormesTexte.h"
+#include "encoder/NomCouleur.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -124,6 +125,8 @@ class TestEncoder : public QObject
 
 private slots:
     void defaultValues();
+    void colourNames_data();
+    void colourNames();
     void textForms_data();
     void textForms();
     void workedExamples_data();
@@ -636,6 +639,31 @@ void TestEncoder::textForms()
         QVERIFY2(depuis >= 0, qPrintable(couleur));
     }
     QVERIFY(FormesTexte::Couper(code).size() <= CalculPseudo::NombreCases);
+}
+
+// What a screen reader says for a swatch, on the game's levels.
+void TestEncoder::colourNames_data()
+{
+    QTest::addColumn<QString>("hex");
+    QTest::addColumn<QString>("nom");
+    const QList<std::pair<const char *, const char *>> cas = {
+        {"#000000", "noir"},       {"#ffffff", "blanc"},       {"#888888", "gris"},
+        {"#333333", "gris foncé"}, {"#cccccc", "gris clair"},  {"#ff0000", "rouge vif"},
+        {"#ee0022", "rouge vif"},  {"#ff8800", "orange vif"},  {"#663300", "brun"},
+        {"#ffff00", "jaune vif"},  {"#00aa00", "vert vif"},    {"#004400", "vert foncé"},
+        {"#00ffff", "cyan vif"},   {"#0000ff", "bleu vif"},    {"#99ccff", "bleu clair"},
+        {"#8800ff", "violet vif"}, {"#ff00ff", "magenta vif"}, {"#ff0088", "rose vif"},
+        {"#996677", "rose"},       {"#33ccaa", "turquoise"},
+    };
+    for (const auto &[hex, nom] : cas)
+        QTest::newRow(hex) << hex << nom;
+}
+
+void TestEncoder::colourNames()
+{
+    QFETCH(QString, hex);
+    QFETCH(QString, nom);
+    QCOMPARE(NomCouleur::Nom(QColor(hex)), nom);
 }
 
 QTEST_MAIN(TestEncoder)

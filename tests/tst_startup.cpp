@@ -123,8 +123,9 @@ void TestStartup::catalogueFoundByLocale_data()
                                             << "Votre Pseudo:";
     QTest::newRow("beside the program, not in Lang") << Fichiers{{"fr.qm", qm}} << "fr_FR"
                                                      << "Votre Pseudo:";
-    QTest::newRow("another locale speaks English") << Fichiers{} << "de_DE"
+    QTest::newRow("another locale speaks English") << Fichiers{} << "es_ES"
                                                    << "Your nickname:";
+    QTest::newRow("German") << Fichiers{} << "de_AT" << "Dein Nickname:";
     QTest::newRow("garbage catalogue and resources")
         << Fichiers{{"Lang/fr_FR.qm", QString()}, {"Gui.rcc", QString()}} << "fr_FR"
         << "Votre Pseudo:";
@@ -140,13 +141,15 @@ void TestStartup::catalogueFoundByLocale()
     QCOMPARE(depart.Legende(locale), legende);
 }
 
-// Qt's dialogs and buttons follow the window: French under French, English otherwise.
+// Qt's dialogs and buttons follow the window: French, German, English otherwise.
 void TestStartup::qtSpeaksTheWindowsLanguage()
 {
     Demarrer depart({});
     depart.Legende(QStringLiteral("fr_CA"));
     QCOMPARE(depart.boutonQt, QStringLiteral("Annuler"));
-    depart.Legende(QStringLiteral("de_DE"));
+    depart.Legende(QStringLiteral("de_CH"));
+    QCOMPARE(depart.boutonQt, QStringLiteral("Abbrechen"));
+    depart.Legende(QStringLiteral("es_ES"));
     QCOMPARE(depart.boutonQt, QStringLiteral("Cancel"));
 }
 

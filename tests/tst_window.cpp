@@ -1,5 +1,6 @@
 #include "BoiteModale.h"
 #include "FenetreTest.h"
+#include "app/Demarrage.h"
 #include "encoder/DecodeurPseudo.h"
 #include "encoder/Graphemes.h"
 #include "widgets/ApercuJeu.h"
@@ -20,6 +21,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -83,6 +86,8 @@ private slots:
     void keystrokeRepaintsOnlyWhatChanged();
     void quitShortcutCloses();
     void everyControlHasAName();
+    void noFrenchUnderAnotherLanguage_data();
+    void noFrenchUnderAnotherLanguage();
 };
 
 void TestWindow::defaultValues()
@@ -798,7 +803,119 @@ void TestWindow::everyControlHasAName()
     carre->DefinirCouleur(QColor(255, 0, 0));
     QVERIFY(QAccessible::queryAccessibleInterface(carre)
                 ->text(QAccessible::Name)
-                .contains(QStringLiteral("#ff0000")));
+                .endsWith(QStringLiteral("rouge vif (#ff0000)")));
+}
+
+namespace {
+
+// The French catalogue's source texts that the current translators turn into something else,
+// each cut to its longest stretch between arguments, without mnemonics, found as whole words.
+QList<QRegularExpression> TextesFrancais()
+{
+    QFile fichier(QStringLiteral(CATALOGUE_FR));
+    if (!fichier.open(QIODevice::ReadOnly))
+        qFatal("cannot read the French catalogue");
+    QXmlStreamReader xml(&fichier);
+    QList<QRegularExpression> textes;
+    QString contexte;
+    int nombre = -1;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (xml.name() == QLatin1String("message")) {
+            nombre = xml.attributes().hasAttribute(QLatin1String("numerus")) ? 2 : -1;
+        } else if (xml.name() == QLatin1String("name")) {
+            contexte = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            const QString source = xml.readElementText();
+            const QByteArray utf8 = source.toUtf8();
+            if (QCoreApplication::translate(qPrintable(contexte), utf8.constData(), nullptr,
+                                            nombre) == source)
+                continue;
+            QString morceau;
+            for (const QString &m :
+                 QString(source).remove(u'&').split(QRegularExpression(QStringLiteral("%[0-9n]"))))
+                if (m.trimmed().size() > morceau.size())
+                    morceau = m.trimmed();
+            if (morceau.contains(QRegularExpression(QStringLiteral("\\w\\w"))))
+                textes << QRegularExpression(QStringLiteral("(?<!\\w)") +
+                                             QRegularExpression::escape(morceau) +
+                                             QStringLiteral("(?!\\w)"));
+        }
+    }
+    return textes;
+}
+
+// Every text a widget shows or says, tab titles and list entries included.
+QStringList TextesMontres(const QWidget *racine)
+{
+    QStringList textes{racine->windowTitle()};
+    QList<const QWidget *> widgets{racine};
+    for (const QWidget *w : racine->findChildren<QWidget *>())
+        widgets << w;
+    for (const QWidget *w : widgets) {
+        for (const char *propriete :
+             {"text", "title", "placeholderText", "prefix", "suffix", "labelText", "toolTip",
+              "accessibleName", "accessibleDescription"})
+            textes << w->property(propriete).toString();
+        if (auto *barre = qobject_cast<const QTabBar *>(w))
+            for (int i = 0; i < barre->count(); ++i)
+                textes << barre->tabText(i);
+        if (auto *liste = qobject_cast<const QComboBox *>(w))
+            for (int i = 0; i < liste->count(); ++i)
+                textes << liste->itemText(i);
+    }
+    return textes;
+}
+
+} // namespace
+
+// Under English or German, no text the window or its dialogs show is left in French.
+void TestWindow::noFrenchUnderAnotherLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("English") << "en_GB";
+    QTest::newRow("German") << "de_DE";
+}
+
+void TestWindow::noFrenchUnderAnotherLanguage()
+{
+    QFETCH(QString, locale);
+    QTranslator traducteur, traducteurQt;
+    Demarrage::InstallerTraduction(traducteur, traducteurQt, locale);
+    const QList<QRegularExpression> francais = TextesFrancais();
+    QStringList montres;
+    {
+        FenetreTest f;
+        f.fenetre.show();
+        f.Taper(QStringLiteral("Bonjour"));
+        f.Selectionner(0, 3);
+        auto *onglets = f.Trouver<QTabWidget>("onglets");
+        for (int page = 0; page < onglets->count(); ++page) {
+            onglets->setCurrentIndex(page);
+            montres << TextesMontres(&f.fenetre);
+        }
+        // The dialogs: a colour picker, the import box, the naming box, and a warning.
+        BoiteModale boite;
+        const auto ouvrir = [&](QWidget *bouton) {
+            boite.Attendre();
+            QTest::mouseClick(bouton, Qt::LeftButton);
+            QVERIFY(boite.vue);
+            montres << boite.titre << boite.texte;
+        };
+        ouvrir(f.Trouver<QFrame_Perso>("carreDepart"));
+        ouvrir(f.Trouver<QPushButton>("boutonImporter"));
+        ouvrir(f.Trouver<QPushButton>("boutonEnregistrer"));
+        f.PlacerCurseur(0);
+        ouvrir(f.Trouver<QPushButton>("boutonColorier"));
+    }
+    QCoreApplication::removeTranslator(&traducteur);
+    QCoreApplication::removeTranslator(&traducteurQt);
+    QStringList restes;
+    for (const QString &texte : montres)
+        for (const QRegularExpression &f : francais)
+            if (texte.contains(f))
+                restes << texte;
+    restes.removeDuplicates();
+    QVERIFY2(!francais.isEmpty() && restes.isEmpty(), qPrintable(restes.join(u'\n')));
 }
 
 QTEST_MAIN(TestWindow)

@@ -1,6 +1,7 @@
 #include "widgets/QFrame_Perso.h"
 
 #include "encoder/CalculPseudo.h"
+#include "encoder/NomCouleur.h"
 
 #include <QColorDialog>
 #include <QKeyEvent>
@@ -51,7 +52,8 @@ void QFrame_Perso::paintEvent(QPaintEvent *event)
 
 void QFrame_Perso::Choisir()
 {
-    const QColor choisie = QColorDialog::getColor(Couleur, window());
+    // Titled after the square, so the player knows which colour is being picked.
+    const QColor choisie = QColorDialog::getColor(Couleur, window(), Libelle);
     if (choisie.isValid())
         DefinirCouleur(choisie);
 }
@@ -77,6 +79,6 @@ void QFrame_Perso::AfficherCouleur()
 {
     Palette.setBrush(QPalette::All, QPalette::Window, QBrush(Couleur, Qt::SolidPattern));
     setPalette(Palette);
-    setAccessibleName(Libelle.isEmpty() ? Couleur.name()
-                                        : QStringLiteral("%1 : %2").arg(Libelle, Couleur.name()));
+    const QString nom = tr("%1 (%2)").arg(NomCouleur::Nom(Couleur), Couleur.name());
+    setAccessibleName(Libelle.isEmpty() ? nom : tr("%1 : %2").arg(Libelle, nom));
 }

@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 packages=(cmake g++ ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           fonts-liberation2 fonts-droid-fallback
           fonts-thai-tlwg fonts-lohit-deva fonts-unifont clang libclang-rt-14-dev
-          desktop-file-utils appstream dpkg-dev)
+          desktop-file-utils appstream dpkg-dev lintian)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -23,7 +23,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-[ -f build/CMakeCache.txt ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+[ -f build/CMakeCache.txt ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build
 
 case "${1:-run}" in

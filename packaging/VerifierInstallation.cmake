@@ -1,5 +1,6 @@
 # Installs into a temporary prefix and validates the desktop entry and the AppStream metadata
-# there; then makes the Debian package, lists what it holds and runs the program from it.
+# there; then makes the Debian package, lists what it holds, has lintian check it and runs the
+# program from it.
 function(lancer)
     execute_process(COMMAND ${ARGN} RESULT_VARIABLE resultat OUTPUT_VARIABLE sortie
                     ERROR_VARIABLE sortie)
@@ -34,11 +35,14 @@ lancer(dpkg-deb -c "${paquet}")
 foreach(fichier usr/bin/vivarel usr/share/applications/io.github.vivarel.Vivarel.desktop
                 usr/share/metainfo/io.github.vivarel.Vivarel.metainfo.xml
                 usr/share/icons/hicolor/256x256/apps/io.github.vivarel.Vivarel.png
-                usr/share/man/man1/vivarel.1.gz)
+                usr/share/man/man1/vivarel.1.gz usr/share/doc/vivarel/copyright
+                usr/share/doc/vivarel/changelog.gz)
     if(NOT sortie MATCHES "${fichier}")
         message(FATAL_ERROR "the package lacks ${fichier}")
     endif()
 endforeach()
+# Debian's own checker: an error fails the test; what it says beside is printed.
+lancer(lintian --fail-on error "${paquet}")
 lancer(dpkg-deb -x "${paquet}" "${DOSSIER}/paquet")
 lancer("${DOSSIER}/paquet/usr/bin/vivarel" --version)
 if(NOT sortie MATCHES "^Vivarel ")

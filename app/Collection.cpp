@@ -2,51 +2,20 @@
 
 #include "app/FichierJoueur.h"
 
-#include <QLockFile>
-
-Collection::Collection(const QString &chemin) : Chemin(chemin)
+Collection::Collection(const QString &chemin) : Fichier(chemin)
 {
-    const FichierJoueur::Lecture fichier = FichierJoueur::Lire(Chemin);
-    if (fichier.etat == FichierJoueur::Absent)
-        return;
-    const CollectionPseudos::Lecture lecture = CollectionPseudos::Lire(fichier.contenu);
-    Liste = lecture.entrees;
-    if (fichier.etat == FichierJoueur::Lisible && lecture.lisible && lecture.ignorees == 0)
-        return;
-    const QString aCote = FichierJoueur::MettreDeCote(Chemin);
-    Bloquee = aCote.isEmpty();
-    const QString perdues = lecture.ignorees > 0
-                                ? tr(" (%n entrée(s) illisible(s))", nullptr, lecture.ignorees)
-                                : QString();
-    Avertissements
-        << (Bloquee ? tr("Mes pseudos (%1) sont illisibles%2 : Vivarel ne les modifiera pas.")
-                          .arg(Chemin, perdues)
-                    : tr("Mes pseudos (%1) étaient illisibles%2 : le fichier est gardé sous %3.")
-                          .arg(Chemin, perdues, aCote));
-    if (!Bloquee && !Liste.isEmpty())
-        Modifier([](QList<Entree> &) {});
+    if (Fichier.Abime)
+        Avertissements << Fichier.Avis(
+            tr("Mes pseudos (%1) sont illisibles%2 : Vivarel ne les modifiera pas."),
+            tr("Mes pseudos (%1) étaient illisibles%2 : le fichier est gardé sous %3."),
+            tr(" (%n entrée(s) illisible(s))", nullptr, Fichier.Ignorees));
 }
 
 Collection::~Collection() = default;
 
-// Under the lock, on what the file holds now, so that what another window wrote meanwhile is
-// kept, its deletions included; the file is written whole or not at all. Where there is no
-// file, or a damaged one (moved aside first), on what this collection holds.
 bool Collection::Modifier(const std::function<void(QList<Entree> &)> &changement)
 {
-    QLockFile verrou(Chemin + QStringLiteral(".lock"));
-    verrou.setStaleLockTime(10000);
-    const bool verrouille = !Bloquee && verrou.tryLock(5000);
-    const FichierJoueur::Lecture fichier =
-        Bloquee ? FichierJoueur::Lecture{} : FichierJoueur::Lire(Chemin);
-    const CollectionPseudos::Lecture lecture = CollectionPseudos::Lire(fichier.contenu);
-    if (fichier.etat == FichierJoueur::Lisible && lecture.lisible && lecture.ignorees == 0)
-        Liste = lecture.entrees;
-    else if (fichier.etat != FichierJoueur::Absent && FichierJoueur::MettreDeCote(Chemin).isEmpty())
-        Bloquee = true;
-    changement(Liste);
-    const bool ecrit =
-        verrouille && !Bloquee && FichierJoueur::Ecrire(Chemin, CollectionPseudos::Ecrire(Liste));
+    const bool ecrit = Fichier.Modifier(changement);
     emit Changee();
     return ecrit;
 }
@@ -80,7 +49,7 @@ void Collection::Supprimer(const QStringList &noms)
 bool Collection::Exporter(const QString &fichier, const QStringList &noms) const
 {
     QList<Entree> choisies;
-    for (const Entree &entree : Liste)
+    for (const Entree &entree : Fichier.Liste)
         if (noms.isEmpty() || noms.contains(entree.nom))
             choisies.append(entree);
     return FichierJoueur::Ecrire(fichier, CollectionPseudos::Ecrire(choisies));

@@ -1,6 +1,7 @@
 #ifndef COLLECTION_H
 #define COLLECTION_H
 
+#include "app/Depot.h"
 #include "encoder/CollectionPseudos.h"
 
 #include <QObject>
@@ -8,10 +9,8 @@
 
 #include <functional>
 
-// The player's nicknames, kept in one file of the user's data folder. Every change re-reads
-// the file and applies itself to what it holds, under a lock, then writes it whole: two
-// windows open at once both keep what they added. A file that cannot be read, or holds an
-// entry that cannot, is kept aside whole; the collection starts with the entries it could read.
+// The player's nicknames, kept in one file of the user's data folder with the care `Depot`
+// takes.
 class Collection : public QObject
 {
     Q_OBJECT
@@ -22,7 +21,7 @@ public:
     explicit Collection(const QString &chemin);
     ~Collection() override;
 
-    QList<Entree> Entrees() const { return Liste; }
+    QList<Entree> Entrees() const { return Fichier.Liste; }
     // What went wrong at start, once; empty when nothing did.
     QStringList Avis() const { return Avertissements; }
 
@@ -42,10 +41,8 @@ signals:
 private:
     bool Modifier(const std::function<void(QList<Entree> &)> &changement);
 
-    QString Chemin;
-    QList<Entree> Liste;
+    Depot<CollectionPseudos> Fichier;
     QStringList Avertissements;
-    bool Bloquee = false; // its file could not be read nor moved: it is left alone
 };
 
 #endif

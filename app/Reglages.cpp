@@ -32,6 +32,7 @@ void Reglages::Ecrire(const EtatFenetre &etat, QSettings &reglages)
         if (etat.espacement == etirement)
             reglages.setValue("espacement", nom);
     reglages.setValue("onglet", etat.onglet);
+    reglages.setValue("melange", int(etat.melange));
 }
 
 EtatFenetre Reglages::Lire(const QSettings &reglages, QStringList *illisibles)
@@ -67,6 +68,7 @@ EtatFenetre Reglages::Lire(const QSettings &reglages, QStringList *illisibles)
         if (espacement == QLatin1String(nom))
             etat.espacement = etirement;
     etat.onglet = lireEntier("onglet", 0, 0, 16);
+    etat.melange = Melange(lireEntier("melange", 0, 0, int(Melange::Teinte)));
     if (illisibles)
         *illisibles = mauvaises;
     return etat;

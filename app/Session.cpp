@@ -3,6 +3,7 @@
 #include "app/FichierJoueur.h"
 #include "app/Reglages.h"
 #include "window/PageCollection.h"
+#include "window/PageDegrade.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -21,13 +22,14 @@ Session::Session(const QString &fichierReglages, const QString &dossierDonnees)
                                               QStringLiteral("Vivarel"), QStringLiteral("Vivarel"))
                                         .fileName()
                                   : fichierReglages));
-    Pseudos = std::make_unique<Collection>(
-        (dossierDonnees.isEmpty()
-             ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-             : dossierDonnees) +
-        QStringLiteral("/pseudos.json"));
-    Avertissements << Pseudos->Avis();
+    const QString donnees = dossierDonnees.isEmpty()
+                                ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+                                : dossierDonnees;
+    Pseudos = std::make_unique<Collection>(donnees + QStringLiteral("/pseudos.json"));
+    Degrades = std::make_unique<DegradesEnregistres>(donnees + QStringLiteral("/degrades.json"));
+    Avertissements << Pseudos->Avis() << Degrades->Avis();
     RelierPseudos();
+    RelierDegrades();
     connect(&FenetrePrincipale, &Fen_Principale::EtatModifie, &Ecriture, &Sauvegarde::Signaler);
     connect(&Signaux, &SignauxFin::FinDemandee, this, &Session::Fermer);
 }
@@ -89,6 +91,18 @@ void Session::RelierPseudos()
     connect(page, &PageCollection::ImportDemande, this, [this, page](const QString &fichier) {
         page->AnnoncerImport(Pseudos->Importer(fichier));
     });
+}
+
+void Session::RelierDegrades()
+{
+    PageDegrade *page = FenetrePrincipale.PageDegrades();
+    page->AfficherEnregistres(Degrades->Entrees());
+    connect(Degrades.get(), &DegradesEnregistres::Changes, page,
+            [this, page] { page->AfficherEnregistres(Degrades->Entrees()); });
+    connect(page, &PageDegrade::EnregistrementDegradeDemande, Degrades.get(),
+            &DegradesEnregistres::Enregistrer);
+    connect(page, &PageDegrade::SuppressionDegradeDemandee, Degrades.get(),
+            &DegradesEnregistres::Supprimer);
 }
 
 void Session::Montrer()

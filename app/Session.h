@@ -2,6 +2,7 @@
 #define SESSION_H
 
 #include "app/Collection.h"
+#include "app/DegradesEnregistres.h"
 #include "app/Sauvegarde.h"
 #include "app/SignauxFin.h"
 #include "window/Fen_Principale.h"
@@ -40,12 +41,14 @@ private:
     void Ecrire();
     void Fermer();
     void RelierPseudos();
+    void RelierDegrades();
 
     Fen_Principale FenetrePrincipale;
     std::unique_ptr<QSettings> Reglages;
     Sauvegarde Ecriture;
     SignauxFin Signaux;
     std::unique_ptr<Collection> Pseudos;
+    std::unique_ptr<DegradesEnregistres> Degrades;
     QStringList Avertissements;
 };
 

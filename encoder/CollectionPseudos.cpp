@@ -1,25 +1,23 @@
 #include "encoder/CollectionPseudos.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
+#include "encoder/ListeJson.h"
+
 #include <QJsonObject>
 
 namespace {
 
-const QLatin1String Format("vivarel-nicknames");
+const QString Cle = QStringLiteral("nicknames");
 
 } // namespace
 
 CollectionPseudos::Lecture CollectionPseudos::Lire(const QByteArray &json)
 {
-    QJsonParseError erreur;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &erreur);
-    const QJsonValue liste = document.object().value(QLatin1String("nicknames"));
+    const std::optional<QJsonArray> liste = ListeJson::Lire(json, Cle);
     Lecture lecture;
-    if (erreur.error != QJsonParseError::NoError || !liste.isArray())
+    if (!liste)
         return lecture;
     lecture.lisible = true;
-    for (const QJsonValue &valeur : liste.toArray()) {
+    for (const QJsonValue &valeur : *liste) {
         const QJsonObject objet = valeur.toObject();
         const QJsonValue nom = objet.value(QLatin1String("name"));
         const QJsonValue code = objet.value(QLatin1String("code"));
@@ -42,18 +40,12 @@ QByteArray CollectionPseudos::Ecrire(const QList<Entree> &entrees)
             QJsonObject{{QStringLiteral("name"), entree.nom},
                         {QStringLiteral("code"), entree.code},
                         {QStringLiteral("date"), entree.date.toUTC().toString(Qt::ISODate)}});
-    return QJsonDocument(QJsonObject{{QStringLiteral("format"), Format},
-                                     {QStringLiteral("version"), 1},
-                                     {QStringLiteral("nicknames"), liste}})
-        .toJson();
+    return ListeJson::Ecrire(QStringLiteral("vivarel-nicknames"), Cle, liste);
 }
 
 int CollectionPseudos::Indice(const QList<Entree> &entrees, const QString &nom)
 {
-    for (int i = 0; i < entrees.size(); ++i)
-        if (entrees[i].nom == nom)
-            return i;
-    return -1;
+    return ListeJson::Indice(entrees, nom);
 }
 
 QString CollectionPseudos::NomLibre(const QString &nom, const QList<Entree> &entrees)

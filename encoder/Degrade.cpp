@@ -9,10 +9,12 @@ namespace {
 
 using Valeurs = std::array<float, 3>;
 
-// The level values (0..15, unrounded) of a two-colour run. They are kept in single precision,
-// as the gradient has always computed them: many land exactly on a half level, and which way
-// they round depends on it. Each expression is evaluated in double and stored once.
-std::vector<Valeurs> ValeursRun(const QColor &depart, const QColor &arrivee, int pas, int longueur)
+// The level values (0..15, unrounded) of a two-colour run, mixed in RGB. They are kept in
+// single precision, as the gradient has always computed them: many land exactly on a half
+// level, and which way they round depends on it. Each expression is evaluated in double and
+// stored once.
+std::vector<Valeurs> ValeursRunRVB(const QColor &depart, const QColor &arrivee, int pas,
+                                   int longueur)
 {
     std::vector<Valeurs> niveaux(std::max(longueur, 0));
     const int canauxDepart[3] = {depart.red(), depart.green(), depart.blue()};
@@ -35,6 +37,31 @@ std::vector<Valeurs> ValeursRun(const QColor &depart, const QColor &arrivee, int
         valeurs[longueur - 1] = float(canauxArrivee[canal]);
         for (int i = 0; i < longueur; ++i)
             niveaux[i][canal] = float(double(valeurs[i]) / 255.0 * 15.0);
+    }
+    return niveaux;
+}
+
+// The same run mixed in another space: the position along the run holds and steps where the
+// RGB channels would, by step ÷ length, and the colour is the one at that position.
+std::vector<Valeurs> ValeursRun(const QColor &depart, const QColor &arrivee, int pas, int longueur,
+                                Melange melange)
+{
+    if (melange == Melange::RVB)
+        return ValeursRunRVB(depart, arrivee, pas, longueur);
+    std::vector<Valeurs> niveaux(std::max(longueur, 0));
+    double t = 0;
+    for (int i = 0, tenue = 0; i < longueur; ++i) {
+        if (i == longueur - 1) {
+            t = 1;
+        } else if (i > 0 && tenue < pas - 1) {
+            ++tenue;
+        } else if (i > 0) {
+            t += double(pas) / longueur;
+            tenue = 0;
+        }
+        const EspacesCouleur::Triplet c = EspacesCouleur::Melanger(depart, arrivee, t, melange);
+        for (int canal = 0; canal < 3; ++canal)
+            niveaux[i][canal] = float(c[canal] / 255.0 * 15.0);
     }
     return niveaux;
 }
@@ -64,20 +91,21 @@ QList<int> Comptes(const QList<bool> &espaces)
 // The values of the counted characters through every colour: run j goes from colour j to
 // colour j + 1 over the characters round(j (n - 1) / (k - 1)) to the next such one, both
 // included; a later run writes over the character it shares with the one before.
-std::vector<Valeurs> ValeursPassantPar(const QList<QColor> &couleurs, int pas, int n)
+std::vector<Valeurs> ValeursPassantPar(const QList<QColor> &couleurs, int pas, int n,
+                                       Melange melange)
 {
     std::vector<Valeurs> valeurs(n);
     const int k = int(couleurs.size());
     auto coupure = [n, k](int j) { return int(std::lround(double(j) * (n - 1) / (k - 1))); };
     for (int j = 0; j + 1 < k; ++j) {
         const std::vector<Valeurs> run =
-            ValeursRun(couleurs[j], couleurs[j + 1], pas, coupure(j + 1) - coupure(j) + 1);
+            ValeursRun(couleurs[j], couleurs[j + 1], pas, coupure(j + 1) - coupure(j) + 1, melange);
         std::copy(run.begin(), run.end(), valeurs.begin() + coupure(j));
     }
     // Stops that fall on the first character (fewer characters than colours): it still
     // keeps the start colour.
     if (n > 1)
-        valeurs[0] = ValeursRun(couleurs[0], couleurs[0], 1, 1)[0];
+        valeurs[0] = ValeursRun(couleurs[0], couleurs[0], 1, 1, melange)[0];
     return valeurs;
 }
 
@@ -98,13 +126,14 @@ void Etendre(std::vector<Degrade::Niveaux> &niveaux, const QList<int> &comptes)
 } // namespace
 
 std::vector<Degrade::Niveaux> Degrade::Calculer(const QList<QColor> &couleurs, int pas,
-                                                const QList<bool> &espaces)
+                                                const QList<bool> &espaces, Melange melange)
 {
     std::vector<Niveaux> niveaux(espaces.size());
     const QList<int> comptes = Comptes(espaces);
     if (comptes.isEmpty() || couleurs.size() < 2)
         return niveaux;
-    const std::vector<Valeurs> valeurs = ValeursPassantPar(couleurs, pas, int(comptes.size()));
+    const std::vector<Valeurs> valeurs =
+        ValeursPassantPar(couleurs, pas, int(comptes.size()), melange);
     for (int c = 0; c < comptes.size(); ++c)
         niveaux[comptes[c]] = Arrondir(valeurs[c]);
     Etendre(niveaux, comptes);
@@ -112,22 +141,22 @@ std::vector<Degrade::Niveaux> Degrade::Calculer(const QList<QColor> &couleurs, i
 }
 
 std::vector<Degrade::Ideal> Degrade::Ideaux(const QList<QColor> &couleurs,
-                                            const QList<bool> &espaces)
+                                            const QList<bool> &espaces, Melange melange)
 {
     const QList<int> comptes = Comptes(espaces);
     std::vector<Ideal> ideaux;
     if (couleurs.size() < 2)
         return ideaux;
-    for (const Valeurs &v : ValeursPassantPar(couleurs, 1, int(comptes.size())))
+    for (const Valeurs &v : ValeursPassantPar(couleurs, 1, int(comptes.size()), melange))
         ideaux.push_back({v[0], v[1], v[2]});
     return ideaux;
 }
 
 double Degrade::Ecart(const std::vector<Niveaux> &niveaux, const QList<QColor> &couleurs,
-                      const QList<bool> &espaces)
+                      const QList<bool> &espaces, Melange melange)
 {
     const QList<int> comptes = Comptes(espaces);
-    const std::vector<Ideal> ideaux = Ideaux(couleurs, espaces);
+    const std::vector<Ideal> ideaux = Ideaux(couleurs, espaces, melange);
     double ecart = 0;
     for (int c = 0; c < int(ideaux.size()); ++c)
         for (int canal = 0; canal < 3; ++canal)
@@ -141,14 +170,15 @@ double Degrade::Ecart(const std::vector<Niveaux> &niveaux, const QList<QColor> &
 // closest of those and of every uniform step whose code fits.
 std::optional<std::vector<Degrade::Niveaux>>
 Degrade::Ajuster(const QList<QColor> &couleurs, const QList<bool> &espaces,
-                 const std::function<int(const std::vector<Niveaux> &)> &longueurCode)
+                 const std::function<int(const std::vector<Niveaux> &)> &longueurCode,
+                 Melange melange)
 {
     const QList<int> comptes = Comptes(espaces);
     const int n = int(comptes.size());
     // More counted characters than the game keeps: the text alone is already too long.
     if (n == 0 || n > CalculPseudo::NombreCases || couleurs.size() < 2)
         return std::nullopt;
-    const std::vector<Ideal> ideaux = Ideaux(couleurs, espaces);
+    const std::vector<Ideal> ideaux = Ideaux(couleurs, espaces, melange);
 
     // Characters a..b-1 in one colour: per channel the level halfway between their extremes,
     // and the largest difference that leaves.
@@ -187,7 +217,7 @@ Degrade::Ajuster(const QList<QColor> &couleurs, const QList<bool> &espaces,
     std::optional<std::vector<Niveaux>> choix;
     double ecartChoisi = infini;
     auto essayer = [&](const std::vector<Niveaux> &niveaux) {
-        const double e = Ecart(niveaux, couleurs, espaces);
+        const double e = Ecart(niveaux, couleurs, espaces, melange);
         if (e < ecartChoisi && longueurCode(niveaux) <= CalculPseudo::NombreCases) {
             ecartChoisi = e;
             choix = niveaux;
@@ -202,6 +232,6 @@ Degrade::Ajuster(const QList<QColor> &couleurs, const QList<bool> &espaces,
         essayer(niveaux);
     }
     for (int pas = 1; pas <= 20; ++pas)
-        essayer(Calculer(couleurs, pas, espaces));
+        essayer(Calculer(couleurs, pas, espaces, melange));
     return choix;
 }

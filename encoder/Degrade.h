@@ -1,6 +1,8 @@
 #ifndef DEGRADE_H
 #define DEGRADE_H
 
+#include "encoder/EspacesCouleur.h"
+
 #include <QColor>
 #include <QList>
 
@@ -23,23 +25,26 @@ public:
     // Through every colour of `couleurs` in turn, each pair a gradient of its own over a run of
     // the selection; a character where one run ends and the next starts takes that colour.
     // espaces[i] marks a character the gradient leaves alone: it takes the colour of the
-    // character before it and costs no code.
+    // character before it and costs no code. Each pair is mixed as `melange` says.
     static std::vector<Niveaux> Calculer(const QList<QColor> &couleurs, int pas,
-                                         const QList<bool> &espaces);
+                                         const QList<bool> &espaces,
+                                         Melange melange = Melange::RVB);
 
     // The unrounded level every counted character would get with a step of 1.
-    static std::vector<Ideal> Ideaux(const QList<QColor> &couleurs, const QList<bool> &espaces);
+    static std::vector<Ideal> Ideaux(const QList<QColor> &couleurs, const QList<bool> &espaces,
+                                     Melange melange = Melange::RVB);
 
     // How far `niveaux` stray from the ideal gradient: the largest difference, over the
     // counted characters and the three channels.
     static double Ecart(const std::vector<Niveaux> &niveaux, const QList<QColor> &couleurs,
-                        const QList<bool> &espaces);
+                        const QList<bool> &espaces, Melange melange = Melange::RVB);
 
     // The gradient closest to the ideal whose code, as `longueurCode` measures it with these
     // levels, fits the game's limit; none when nothing fits.
     static std::optional<std::vector<Niveaux>>
     Ajuster(const QList<QColor> &couleurs, const QList<bool> &espaces,
-            const std::function<int(const std::vector<Niveaux> &)> &longueurCode);
+            const std::function<int(const std::vector<Niveaux> &)> &longueurCode,
+            Melange melange = Melange::RVB);
 };
 
 #endif

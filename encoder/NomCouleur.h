@@ -1,8 +1,8 @@
 #ifndef NOMCOULEUR_H
 #define NOMCOULEUR_H
 
-#include <QCoreApplication>
 #include <QColor>
+#include <QCoreApplication>
 #include <QString>
 
 // A colour in words, in the window's language ("rouge vif", "bleu clair", "gris foncé"), for

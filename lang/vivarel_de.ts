@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="fr">
 <context>
+    <name>BandeDegrade</name>
+    <message>
+        <source>Aperçu du dégradé</source>
+        <translation>Vorschau des Farbverlaufs</translation>
+    </message>
+</context>
+<context>
     <name>Collection</name>
     <message numerus="yes">
         <source> (%n entrée(s) illisible(s))</source>
@@ -17,6 +24,59 @@
     <message>
         <source>Mes pseudos (%1) étaient illisibles%2 : le fichier est gardé sous %3.</source>
         <translation>Meine Nicknames (%1) waren nicht lesbar%2: Die Datei bleibt als %3 erhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>CollectionDegrades</name>
+    <message>
+        <source>Arc-en-ciel</source>
+        <translation>Regenbogen</translation>
+    </message>
+    <message>
+        <source>Feu</source>
+        <translation>Feuer</translation>
+    </message>
+    <message>
+        <source>Océan</source>
+        <translation>Ozean</translation>
+    </message>
+    <message>
+        <source>Coucher de soleil</source>
+        <translation>Sonnenuntergang</translation>
+    </message>
+    <message>
+        <source>Glace</source>
+        <translation>Eis</translation>
+    </message>
+    <message>
+        <source>Forêt</source>
+        <translation>Wald</translation>
+    </message>
+    <message>
+        <source>Néon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Or</source>
+        <translation>Gold</translation>
+    </message>
+</context>
+<context>
+    <name>DegradesEnregistres</name>
+    <message>
+        <source>Mes dégradés (%1) sont illisibles%2 : Vivarel ne les modifiera pas.</source>
+        <translation>Meine Farbverläufe (%1) sind nicht lesbar%2: Vivarel lässt sie unverändert.</translation>
+    </message>
+    <message>
+        <source>Mes dégradés (%1) étaient illisibles%2 : le fichier est gardé sous %3.</source>
+        <translation>Meine Farbverläufe (%1) waren nicht lesbar%2: Die Datei bleibt als %3 erhalten.</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n dégradé(s) illisible(s))</source>
+        <translation>
+            <numerusform> (%n unlesbarer Farbverlauf)</numerusform>
+            <numerusform> (%n unlesbare Farbverläufe)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -115,6 +175,49 @@
     <message>
         <source>Veuillez sélectionner la partie du texte à mettre en forme avant de cliquer sur le bouton.</source>
         <translation>Bitte markiere den Teil des Textes, der formatiert werden soll, bevor du auf die Schaltfläche klickst.</translation>
+    </message>
+</context>
+<context>
+    <name>ListeDegrades</name>
+    <message>
+        <source>Enregistrer ce &amp;dégradé…</source>
+        <translation>Diesen &amp;Verlauf speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>L&amp;öschen</translation>
+    </message>
+    <message>
+        <source>Supprime le dégradé enregistré choisi</source>
+        <translation>Löscht den gewählten gespeicherten Farbverlauf</translation>
+    </message>
+    <message>
+        <source>Garde les couleurs, le mélange et le pas sous un nom</source>
+        <translation>Speichert die Farben, die Mischung und die Schrittweite unter einem Namen</translation>
+    </message>
+    <message>
+        <source>Préréglages</source>
+        <translation>Vorlagen</translation>
+    </message>
+    <message>
+        <source>Enregistrer le dégradé</source>
+        <translation>Farbverlauf speichern</translation>
+    </message>
+    <message>
+        <source>Nom :</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Un dégradé s&apos;appelle déjà « %1 ». Le remplacer ?</source>
+        <translation>Es gibt schon einen Farbverlauf namens „%1“. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Supprimer le dégradé</source>
+        <translation>Farbverlauf löschen</translation>
+    </message>
+    <message>
+        <source>Supprimer le dégradé « %1 » ?</source>
+        <translation>Farbverlauf „%1“ löschen?</translation>
     </message>
 </context>
 <context>
@@ -402,7 +505,7 @@
     </message>
     <message>
         <source>A&amp;juster à 45 caractères</source>
-        <translation>Auf 45 Zeichen an&amp;passen</translation>
+        <translation>Auf 45 Zeichen anpa&amp;ssen</translation>
     </message>
     <message>
         <source>Changer de couleur tout les </source>
@@ -443,6 +546,26 @@
     <message>
         <source>Impossible d&apos;ajuster : même une seule couleur dépasse 45 caractères.</source>
         <translation>Anpassen nicht möglich: Schon eine einzige Farbe überschreitet 45 Zeichen.</translation>
+    </message>
+    <message>
+        <source>RVB</source>
+        <translation>RGB</translation>
+    </message>
+    <message>
+        <source>Perceptuel (OKLab)</source>
+        <translation>Wahrnehmungsgetreu (OKLab)</translation>
+    </message>
+    <message>
+        <source>Teinte (arc-en-ciel)</source>
+        <translation>Farbton (Regenbogen)</translation>
+    </message>
+    <message>
+        <source>Comment passer d&apos;une couleur à la suivante</source>
+        <translation>Wie von einer Farbe zur nächsten übergegangen wird</translation>
+    </message>
+    <message>
+        <source>Mélange</source>
+        <translation>Mischung</translation>
     </message>
 </context>
 <context>

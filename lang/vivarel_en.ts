@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="fr">
 <context>
+    <name>BandeDegrade</name>
+    <message>
+        <source>Aperçu du dégradé</source>
+        <translation>Gradient preview</translation>
+    </message>
+</context>
+<context>
     <name>Collection</name>
     <message numerus="yes">
         <source> (%n entrée(s) illisible(s))</source>
@@ -17,6 +24,59 @@
     <message>
         <source>Mes pseudos (%1) étaient illisibles%2 : le fichier est gardé sous %3.</source>
         <translation>My nicknames (%1) could not be read%2: the file is kept as %3.</translation>
+    </message>
+</context>
+<context>
+    <name>CollectionDegrades</name>
+    <message>
+        <source>Arc-en-ciel</source>
+        <translation>Rainbow</translation>
+    </message>
+    <message>
+        <source>Feu</source>
+        <translation>Fire</translation>
+    </message>
+    <message>
+        <source>Océan</source>
+        <translation>Ocean</translation>
+    </message>
+    <message>
+        <source>Coucher de soleil</source>
+        <translation>Sunset</translation>
+    </message>
+    <message>
+        <source>Glace</source>
+        <translation>Ice</translation>
+    </message>
+    <message>
+        <source>Forêt</source>
+        <translation>Forest</translation>
+    </message>
+    <message>
+        <source>Néon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Or</source>
+        <translation>Gold</translation>
+    </message>
+</context>
+<context>
+    <name>DegradesEnregistres</name>
+    <message>
+        <source>Mes dégradés (%1) sont illisibles%2 : Vivarel ne les modifiera pas.</source>
+        <translation>My gradients (%1) cannot be read%2: Vivarel will leave them as they are.</translation>
+    </message>
+    <message>
+        <source>Mes dégradés (%1) étaient illisibles%2 : le fichier est gardé sous %3.</source>
+        <translation>My gradients (%1) could not be read%2: the file is kept as %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n dégradé(s) illisible(s))</source>
+        <translation>
+            <numerusform> (%n unreadable gradient)</numerusform>
+            <numerusform> (%n unreadable gradients)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -115,6 +175,49 @@
     <message>
         <source>Couleurs, dégradés et effets pour votre pseudo</source>
         <translation>Colours, gradients and effects for your nickname</translation>
+    </message>
+</context>
+<context>
+    <name>ListeDegrades</name>
+    <message>
+        <source>Enregistrer ce &amp;dégradé…</source>
+        <translation>Save this gradie&amp;nt…</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Supprime le dégradé enregistré choisi</source>
+        <translation>Deletes the chosen saved gradient</translation>
+    </message>
+    <message>
+        <source>Garde les couleurs, le mélange et le pas sous un nom</source>
+        <translation>Keeps the colours, the blend and the step under a name</translation>
+    </message>
+    <message>
+        <source>Préréglages</source>
+        <translation>Presets</translation>
+    </message>
+    <message>
+        <source>Enregistrer le dégradé</source>
+        <translation>Save the gradient</translation>
+    </message>
+    <message>
+        <source>Nom :</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Un dégradé s&apos;appelle déjà « %1 ». Le remplacer ?</source>
+        <translation>A gradient is already called “%1”. Replace it?</translation>
+    </message>
+    <message>
+        <source>Supprimer le dégradé</source>
+        <translation>Delete the gradient</translation>
+    </message>
+    <message>
+        <source>Supprimer le dégradé « %1 » ?</source>
+        <translation>Delete the gradient “%1”?</translation>
     </message>
 </context>
 <context>
@@ -443,6 +546,26 @@
     <message>
         <source>Pas du dégradé</source>
         <translation>Gradient step</translation>
+    </message>
+    <message>
+        <source>RVB</source>
+        <translation>RGB</translation>
+    </message>
+    <message>
+        <source>Perceptuel (OKLab)</source>
+        <translation>Perceptual (OKLab)</translation>
+    </message>
+    <message>
+        <source>Teinte (arc-en-ciel)</source>
+        <translation>Hue (rainbow)</translation>
+    </message>
+    <message>
+        <source>Comment passer d&apos;une couleur à la suivante</source>
+        <translation>How to go from one colour to the next</translation>
+    </message>
+    <message>
+        <source>Mélange</source>
+        <translation>Blend</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="fr">
 <context>
+    <name>BandeDegrade</name>
+    <message>
+        <source>Aperçu du dégradé</source>
+        <translation>Aperçu du dégradé</translation>
+    </message>
+</context>
+<context>
     <name>Collection</name>
     <message numerus="yes">
         <source> (%n entrée(s) illisible(s))</source>
@@ -17,6 +24,59 @@
     <message>
         <source>Mes pseudos (%1) étaient illisibles%2 : le fichier est gardé sous %3.</source>
         <translation>Mes pseudos (%1) étaient illisibles%2 : le fichier est gardé sous %3.</translation>
+    </message>
+</context>
+<context>
+    <name>CollectionDegrades</name>
+    <message>
+        <source>Arc-en-ciel</source>
+        <translation>Arc-en-ciel</translation>
+    </message>
+    <message>
+        <source>Feu</source>
+        <translation>Feu</translation>
+    </message>
+    <message>
+        <source>Océan</source>
+        <translation>Océan</translation>
+    </message>
+    <message>
+        <source>Coucher de soleil</source>
+        <translation>Coucher de soleil</translation>
+    </message>
+    <message>
+        <source>Glace</source>
+        <translation>Glace</translation>
+    </message>
+    <message>
+        <source>Forêt</source>
+        <translation>Forêt</translation>
+    </message>
+    <message>
+        <source>Néon</source>
+        <translation>Néon</translation>
+    </message>
+    <message>
+        <source>Or</source>
+        <translation>Or</translation>
+    </message>
+</context>
+<context>
+    <name>DegradesEnregistres</name>
+    <message>
+        <source>Mes dégradés (%1) sont illisibles%2 : Vivarel ne les modifiera pas.</source>
+        <translation>Mes dégradés (%1) sont illisibles%2 : Vivarel ne les modifiera pas.</translation>
+    </message>
+    <message>
+        <source>Mes dégradés (%1) étaient illisibles%2 : le fichier est gardé sous %3.</source>
+        <translation>Mes dégradés (%1) étaient illisibles%2 : le fichier est gardé sous %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source> (%n dégradé(s) illisible(s))</source>
+        <translation>
+            <numerusform> (%n dégradé illisible)</numerusform>
+            <numerusform> (%n dégradés illisibles)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -115,6 +175,49 @@
     <message>
         <source>Couleurs, dégradés et effets pour votre pseudo</source>
         <translation>Couleurs, dégradés et effets pour votre pseudo</translation>
+    </message>
+</context>
+<context>
+    <name>ListeDegrades</name>
+    <message>
+        <source>Enregistrer ce &amp;dégradé…</source>
+        <translation>Enregistrer ce &amp;dégradé…</translation>
+    </message>
+    <message>
+        <source>&amp;Supprimer</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Supprime le dégradé enregistré choisi</source>
+        <translation>Supprime le dégradé enregistré choisi</translation>
+    </message>
+    <message>
+        <source>Garde les couleurs, le mélange et le pas sous un nom</source>
+        <translation>Garde les couleurs, le mélange et le pas sous un nom</translation>
+    </message>
+    <message>
+        <source>Préréglages</source>
+        <translation>Préréglages</translation>
+    </message>
+    <message>
+        <source>Enregistrer le dégradé</source>
+        <translation>Enregistrer le dégradé</translation>
+    </message>
+    <message>
+        <source>Nom :</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Un dégradé s&apos;appelle déjà « %1 ». Le remplacer ?</source>
+        <translation>Un dégradé s&apos;appelle déjà « %1 ». Le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Supprimer le dégradé</source>
+        <translation>Supprimer le dégradé</translation>
+    </message>
+    <message>
+        <source>Supprimer le dégradé « %1 » ?</source>
+        <translation>Supprimer le dégradé « %1 » ?</translation>
     </message>
 </context>
 <context>
@@ -443,6 +546,26 @@
     <message>
         <source>Pas du dégradé</source>
         <translation>Pas du dégradé</translation>
+    </message>
+    <message>
+        <source>RVB</source>
+        <translation>RVB</translation>
+    </message>
+    <message>
+        <source>Perceptuel (OKLab)</source>
+        <translation>Perceptuel (OKLab)</translation>
+    </message>
+    <message>
+        <source>Teinte (arc-en-ciel)</source>
+        <translation>Teinte (arc-en-ciel)</translation>
+    </message>
+    <message>
+        <source>Comment passer d&apos;une couleur à la suivante</source>
+        <translation>Comment passer d&apos;une couleur à la suivante</translation>
+    </message>
+    <message>
+        <source>Mélange</source>
+        <translation>Mélange</translation>
     </message>
 </context>
 <context>

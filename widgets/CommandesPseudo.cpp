@@ -121,30 +121,36 @@ QList<bool> CommandesPseudo::CaracteresLaisses(const QList<int> &caracteres,
 
 // Colours the selection through the stops, changing colour every `pas` visible characters.
 void CommandesPseudo::AppliquerDegrade(const QList<int> &caracteres, const QList<QColor> &couleurs,
-                                       int pas, bool ignorerEspaces)
+                                       int pas, bool ignorerEspaces, Melange melange)
 {
-    ColorerNiveaux(caracteres,
-                   Degrade::Calculer(couleurs, pas, CaracteresLaisses(caracteres, ignorerEspaces)));
+    ColorerNiveaux(caracteres, NiveauxDegrade(caracteres, couleurs, pas, ignorerEspaces, melange));
 }
 
-int CommandesPseudo::LongueurDegrade(const QList<int> &caracteres, const QList<QColor> &couleurs,
-                                     int pas, bool ignorerEspaces) const
+std::vector<Degrade::Niveaux> CommandesPseudo::NiveauxDegrade(const QList<int> &caracteres,
+                                                              const QList<QColor> &couleurs,
+                                                              int pas, bool ignorerEspaces,
+                                                              Melange melange) const
 {
-    return Calcul.LongueurAvecNiveaux(
-        Champ->toPlainText(), caracteres,
-        Degrade::Calculer(couleurs, pas, CaracteresLaisses(caracteres, ignorerEspaces)));
+    return Degrade::Calculer(couleurs, pas, CaracteresLaisses(caracteres, ignorerEspaces), melange);
+}
+
+int CommandesPseudo::LongueurDegrade(const QList<int> &caracteres,
+                                     const std::vector<Degrade::Niveaux> &niveaux) const
+{
+    return Calcul.LongueurAvecNiveaux(Champ->toPlainText(), caracteres, niveaux);
 }
 
 // The same gradient, its colour changes placed so that the whole code fits the game's limit.
 std::optional<int> CommandesPseudo::Ajuster(const QList<int> &caracteres,
-                                            const QList<QColor> &couleurs, bool ignorerEspaces)
+                                            const QList<QColor> &couleurs, bool ignorerEspaces,
+                                            Melange melange)
 {
     const QString texte = Champ->toPlainText();
     const auto longueur = [&](const std::vector<Degrade::Niveaux> &essai) {
         return Calcul.LongueurAvecNiveaux(texte, caracteres, essai);
     };
-    const auto niveaux =
-        Degrade::Ajuster(couleurs, CaracteresLaisses(caracteres, ignorerEspaces), longueur);
+    const auto niveaux = Degrade::Ajuster(couleurs, CaracteresLaisses(caracteres, ignorerEspaces),
+                                          longueur, melange);
     if (!niveaux)
         return std::nullopt;
     const int code = longueur(*niveaux);

@@ -41,13 +41,18 @@ public:
 
     void Colorier(const QList<int> &caracteres, const QColor &couleur);
     void AppliquerDegrade(const QList<int> &caracteres, const QList<QColor> &couleurs, int pas,
-                          bool ignorerEspaces);
+                          bool ignorerEspaces, Melange melange = Melange::RVB);
     // The code's length once fitted, or, when nothing fits, none and nothing changes.
     std::optional<int> Ajuster(const QList<int> &caracteres, const QList<QColor> &couleurs,
-                               bool ignorerEspaces);
-    // How long the code would be with that gradient over those characters.
-    int LongueurDegrade(const QList<int> &caracteres, const QList<QColor> &couleurs, int pas,
-                        bool ignorerEspaces) const;
+                               bool ignorerEspaces, Melange melange = Melange::RVB);
+    // The levels that gradient would give each of those characters, and how long the code
+    // would then be.
+    std::vector<Degrade::Niveaux> NiveauxDegrade(const QList<int> &caracteres,
+                                                 const QList<QColor> &couleurs, int pas,
+                                                 bool ignorerEspaces,
+                                                 Melange melange = Melange::RVB) const;
+    int LongueurDegrade(const QList<int> &caracteres,
+                        const std::vector<Degrade::Niveaux> &niveaux) const;
     void Reinitialiser(const QList<int> &caracteres);
     void AppliquerEffets(const QList<int> &caracteres, bool italique, bool gras, bool majuscules);
     // A step of its own on the undo stack, unless the spacing is that already.

@@ -2,6 +2,7 @@
 #define ETATFENETRE_H
 
 #include "encoder/CalculPseudo.h"
+#include "encoder/EspacesCouleur.h"
 
 #include <QColor>
 #include <QList>
@@ -16,6 +17,7 @@ struct EtatFenetre
     int pas = 1;
     int espacement = CalculPseudo::EtirementNormal; // the stretch of the spacing fonts
     int onglet = 0;
+    Melange melange = Melange::RVB; // how the gradient mixes its colours
 };
 
 #endif

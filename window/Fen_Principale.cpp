@@ -272,11 +272,12 @@ void Fen_Principale::MettreAJourCout()
     if (Onglets->currentWidget() != OngletDegrade)
         return;
     const QList<int> caracteres = Commandes->Selection();
-    OngletDegrade->AfficherCout(caracteres.isEmpty()
-                                    ? std::nullopt
-                                    : std::optional<int>(Commandes->LongueurDegrade(
-                                          caracteres, OngletDegrade->Couleurs(),
-                                          OngletDegrade->Pas(), OngletDegrade->IgnorerEspaces())));
+    if (caracteres.isEmpty())
+        return OngletDegrade->AfficherCout(std::nullopt);
+    const auto niveaux =
+        Commandes->NiveauxDegrade(caracteres, OngletDegrade->Couleurs(), OngletDegrade->Pas(),
+                                  OngletDegrade->IgnorerEspaces(), OngletDegrade->MelangeChoisi());
+    OngletDegrade->AfficherCout(Commandes->LongueurDegrade(caracteres, niveaux), niveaux);
 }
 
 // The first step of every command that works on a selection. It gives the boundaries of the
@@ -310,7 +311,8 @@ void Fen_Principale::AppliquerCouleurDeg()
     QList<int> caracteres;
     if (SelectionAColorier(caracteres))
         Commandes->AppliquerDegrade(caracteres, OngletDegrade->Couleurs(), OngletDegrade->Pas(),
-                                    OngletDegrade->IgnorerEspaces());
+                                    OngletDegrade->IgnorerEspaces(),
+                                    OngletDegrade->MelangeChoisi());
 }
 
 // When nothing can fit, nothing changes and the page says why.
@@ -320,7 +322,8 @@ void Fen_Principale::AjusterDegrade()
     if (!SelectionAColorier(caracteres))
         return;
     const auto longueur =
-        Commandes->Ajuster(caracteres, OngletDegrade->Couleurs(), OngletDegrade->IgnorerEspaces());
+        Commandes->Ajuster(caracteres, OngletDegrade->Couleurs(), OngletDegrade->IgnorerEspaces(),
+                           OngletDegrade->MelangeChoisi());
     const QString texte = EditeurPseudo->toPlainText();
     OngletDegrade->AfficherAjustement(longueur, int(texte.size() + texte.count(u'$')));
 }
@@ -359,8 +362,9 @@ void Fen_Principale::Avertir(const QString &avis)
 
 EtatFenetre Fen_Principale::Etat() const
 {
-    return {LigneSortie->text(),  OngletCouleur->Couleur(), OngletDegrade->Couleurs(),
-            OngletDegrade->Pas(), Commandes->Espacement(),  Onglets->currentIndex()};
+    return {LigneSortie->text(),           OngletCouleur->Couleur(), OngletDegrade->Couleurs(),
+            OngletDegrade->Pas(),          Commandes->Espacement(),  Onglets->currentIndex(),
+            OngletDegrade->MelangeChoisi()};
 }
 
 void Fen_Principale::DefinirEtat(const EtatFenetre &etat)
@@ -369,6 +373,7 @@ void Fen_Principale::DefinirEtat(const EtatFenetre &etat)
         OngletCouleur->DefinirCouleur(etat.couleur);
     OngletDegrade->DefinirCouleurs(etat.degrade);
     OngletDegrade->DefinirPas(etat.pas);
+    OngletDegrade->DefinirMelange(etat.melange);
     Commandes->ChangerEspacement(etat.espacement);
     Onglets->setCurrentIndex(etat.onglet);
     if (!etat.pseudo.isEmpty())

@@ -43,6 +43,7 @@ public:
 
     // "Mes pseudos", whose collection is kept by the program around the window.
     PageCollection *PagePseudos() const { return OngletPseudos; }
+    PageDegrade *PageDegrades() const { return OngletDegrade; }
 
     EtatFenetre Etat() const;
     // Where the player's history starts: nothing to undo afterwards.

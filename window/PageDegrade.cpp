@@ -1,13 +1,17 @@
 #include "window/PageDegrade.h"
 
 #include "encoder/CalculPseudo.h"
+#include "widgets/BandeDegrade.h"
 #include "widgets/EtapesDegrade.h"
 #include "widgets/LigneMessage.h"
+#include "widgets/ListeDegrades.h"
 #include "widgets/QFrame_Perso.h"
 #include "window/Construction.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -30,6 +34,9 @@ PageDegrade::PageDegrade()
           NouveauCarre("carreDepart", tr("Couleur de départ")),
           Nouveau<QLabel>("labelCouleurArrivee", tr("Sélectionnez la couleur d'arrivée:")),
           NouveauCarre("carreArrivee", tr("Couleur d'arrivée")))),
+      Bande(Nouveau<BandeDegrade>("bandeDegrade")),
+      ComboMelange(Nouveau<QComboBox>("comboMelange")),
+      Preselections(Nouveau<ListeDegrades>("listeDegrades")),
       PasDegrade(Nouveau<QSpinBox>("pasDegrade")),
       CaseEspaces(Nouveau<QCheckBox>("caseEspaces", tr("Ignorer les espaces"))),
       LabelCout(Nouveau<LigneMessage>("labelCout",
@@ -46,6 +53,8 @@ PageDegrade::PageDegrade()
     PasDegrade->setSuffix(tr(" caractère(s)."));
     PasDegrade->setMinimumWidth(290); // its height, and more width, from its text
     PasDegrade->setAccessibleName(tr("Pas du dégradé"));
+    ComboMelange->addItems({tr("RVB"), tr("Perceptuel (OKLab)"), tr("Teinte (arc-en-ciel)")});
+    ComboMelange->setToolTip(tr("Comment passer d'une couleur à la suivante"));
     BoutonDegrade->setToolTip(tr("Colore le texte sélectionné en dégradé"));
     BoutonAjuster->setToolTip(
         tr("Place les changements de couleur pour que le code tienne en 45 caractères"));
@@ -56,12 +65,21 @@ PageDegrade::PageDegrade()
     connect(Etapes, &EtapesDegrade::Modifiees, this, &PageDegrade::ParametresModifies);
     connect(PasDegrade, &QSpinBox::valueChanged, this, &PageDegrade::ParametresModifies);
     connect(CaseEspaces, &QCheckBox::toggled, this, &PageDegrade::ParametresModifies);
+    connect(ComboMelange, &QComboBox::currentIndexChanged, this, &PageDegrade::ParametresModifies);
+    connect(Preselections, &ListeDegrades::Choisi, this, &PageDegrade::Choisir);
+    connect(Preselections, &ListeDegrades::SuppressionDemandee, this,
+            &PageDegrade::SuppressionDegradeDemandee);
+    connect(Preselections, &ListeDegrades::EnregistrementDemande, this, [this](const QString &nom) {
+        CollectionDegrades::Entree degrade = Reglage();
+        degrade.nom = nom;
+        emit EnregistrementDegradeDemande(degrade);
+    });
 }
 
 PageDegrade::~PageDegrade() = default;
 
-// The stops; step, option and length; the help under the step it describes; apply and fit
-// with what the fit said.
+// The stops and their strip; blend and presets; step, option and length; the help under the
+// step it describes; apply and fit with what the fit said.
 void PageDegrade::Disposer()
 {
     // The help keeps its lines, which <br /> already breaks: a wrapped label asks for its
@@ -73,15 +91,24 @@ void PageDegrade::Disposer()
            "en nombre de caractères.<br /><strong>Si vous dépassez le nombre de caractères maxi, "
            "essayez d'augmenter ce paramètre.</strong>"));
     aide->setWordWrap(false);
+    auto *melange = Nouveau<QLabel>("labelMelange", tr("Mélange"));
+    melange->setBuddy(ComboMelange);
+    auto *choix = new QHBoxLayout;
+    choix->addWidget(melange);
+    choix->addWidget(ComboMelange);
+    choix->addSpacing(12);
+    choix->addWidget(Preselections, 1);
     auto *grille = new QGridLayout(this);
     grille->addWidget(Etapes, 0, 0, 1, 3);
-    grille->addWidget(PasDegrade, 1, 0);
-    grille->addWidget(CaseEspaces, 1, 1);
-    grille->addWidget(LabelCout, 1, 2);
-    grille->addWidget(aide, 2, 0, 1, 3);
-    grille->addWidget(BoutonDegrade, 3, 0);
-    grille->addWidget(BoutonAjuster, 3, 1);
-    grille->addWidget(MessageAjustement, 3, 2);
+    grille->addWidget(Bande, 1, 0, 1, 3);
+    grille->addLayout(choix, 2, 0, 1, 3);
+    grille->addWidget(PasDegrade, 3, 0);
+    grille->addWidget(CaseEspaces, 3, 1);
+    grille->addWidget(LabelCout, 3, 2);
+    grille->addWidget(aide, 4, 0, 1, 3);
+    grille->addWidget(BoutonDegrade, 5, 0);
+    grille->addWidget(BoutonAjuster, 5, 1);
+    grille->addWidget(MessageAjustement, 5, 2);
     grille->setColumnStretch(2, 1);
 }
 
@@ -110,8 +137,42 @@ bool PageDegrade::IgnorerEspaces() const
     return CaseEspaces->isChecked();
 }
 
-void PageDegrade::AfficherCout(std::optional<int> longueur)
+Melange PageDegrade::MelangeChoisi() const
 {
+    return Melange(ComboMelange->currentIndex());
+}
+
+void PageDegrade::DefinirMelange(Melange melange)
+{
+    ComboMelange->setCurrentIndex(int(melange));
+}
+
+CollectionDegrades::Entree PageDegrade::Reglage() const
+{
+    return {QString(), Couleurs(), MelangeChoisi(), Pas()};
+}
+
+void PageDegrade::AfficherEnregistres(const QList<CollectionDegrades::Entree> &enregistres)
+{
+    Preselections->AfficherEnregistres(enregistres);
+}
+
+// A preset sets the stops and the blend, a saved gradient its step too; nothing is applied.
+void PageDegrade::Choisir(const CollectionDegrades::Entree &degrade)
+{
+    QSignalBlocker bloque(this);
+    DefinirCouleurs(degrade.couleurs);
+    DefinirMelange(degrade.melange);
+    if (degrade.pas > 0)
+        DefinirPas(degrade.pas);
+    bloque.unblock();
+    emit ParametresModifies();
+}
+
+void PageDegrade::AfficherCout(std::optional<int> longueur,
+                               const std::vector<Degrade::Niveaux> &niveaux)
+{
+    Bande->Afficher(niveaux);
     LabelCout->setText(longueur ? tr("Le code fera %1 caractères").arg(*longueur)
                                 : tr("Sélectionnez du texte pour voir la longueur du code."));
 }
@@ -132,6 +193,6 @@ void PageDegrade::EffacerMessage()
 
 QList<QWidget *> PageDegrade::OrdreClavier() const
 {
-    return Etapes->OrdreClavier() +
+    return Etapes->OrdreClavier() + QList<QWidget *>{ComboMelange} + Preselections->OrdreClavier() +
            QList<QWidget *>{PasDegrade, CaseEspaces, BoutonDegrade, BoutonAjuster};
 }

@@ -1,0 +1,102 @@
+#include "widgets/ListeDegrades.h"
+
+#include "encoder/ListeJson.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+ListeDegrades::ListeDegrades()
+    : Liste(new QComboBox), BoutonEnregistrer(new QPushButton(tr("Enregistrer ce &dégradé…"))),
+      BoutonSupprimer(new QPushButton(tr("&Supprimer"))),
+      PreReglages(CollectionDegrades::PreReglages())
+{
+    Liste->setObjectName(QStringLiteral("comboPreReglages"));
+    BoutonEnregistrer->setObjectName(QStringLiteral("boutonEnregistrerDegrade"));
+    BoutonSupprimer->setObjectName(QStringLiteral("boutonSupprimerDegrade"));
+    BoutonSupprimer->setToolTip(tr("Supprime le dégradé enregistré choisi"));
+    BoutonEnregistrer->setToolTip(tr("Garde les couleurs, le mélange et le pas sous un nom"));
+    auto *libelle = new QLabel(tr("Préréglages"));
+    libelle->setBuddy(Liste);
+    auto *rangee = new QHBoxLayout(this);
+    rangee->setContentsMargins(0, 0, 0, 0);
+    rangee->addWidget(libelle);
+    rangee->addWidget(Liste, 1);
+    rangee->addWidget(BoutonEnregistrer);
+    rangee->addWidget(BoutonSupprimer);
+    AfficherEnregistres({});
+
+    connect(Liste, &QComboBox::activated, this, &ListeDegrades::Choisir);
+    connect(Liste, &QComboBox::currentIndexChanged, this,
+            [this] { BoutonSupprimer->setEnabled(Enregistre() != nullptr); });
+    connect(BoutonEnregistrer, &QPushButton::clicked, this, &ListeDegrades::Enregistrer);
+    connect(BoutonSupprimer, &QPushButton::clicked, this, &ListeDegrades::Supprimer);
+}
+
+ListeDegrades::~ListeDegrades() = default;
+
+// Each item's data is its place in the built-in list, then in the saved one.
+void ListeDegrades::AfficherEnregistres(const QList<Entree> &enregistres)
+{
+    const QString courant = Liste->currentText();
+    Enregistres = enregistres;
+    Liste->clear();
+    for (const Entree &e : PreReglages)
+        Liste->addItem(e.nom);
+    if (!Enregistres.isEmpty())
+        Liste->insertSeparator(Liste->count());
+    for (const Entree &e : Enregistres)
+        Liste->addItem(e.nom);
+    Liste->setCurrentIndex(std::max(0, Liste->findText(courant)));
+    BoutonSupprimer->setEnabled(Enregistre() != nullptr);
+}
+
+const ListeDegrades::Entree *ListeDegrades::Enregistre() const
+{
+    const int i = Liste->currentIndex() - int(PreReglages.size()) - 1;
+    return i >= 0 && i < Enregistres.size() ? &Enregistres[i] : nullptr;
+}
+
+void ListeDegrades::Choisir(int indice)
+{
+    if (indice < PreReglages.size())
+        emit Choisi(PreReglages[indice]);
+    else if (const Entree *e = Enregistre())
+        emit Choisi(*e);
+}
+
+void ListeDegrades::Enregistrer()
+{
+    bool accepte = false;
+    const QString nom = QInputDialog::getText(this, tr("Enregistrer le dégradé"), tr("Nom :"),
+                                              QLineEdit::Normal, QString(), &accepte)
+                            .trimmed();
+    if (!accepte || nom.isEmpty())
+        return;
+    if (ListeJson::Indice(Enregistres, nom) >= 0 &&
+        QMessageBox::question(this, tr("Enregistrer le dégradé"),
+                              tr("Un dégradé s'appelle déjà « %1 ». Le remplacer ?").arg(nom)) !=
+            QMessageBox::Yes)
+        return;
+    emit EnregistrementDemande(nom);
+    const int i = ListeJson::Indice(Enregistres, nom);
+    if (i >= 0)
+        Liste->setCurrentIndex(int(PreReglages.size()) + 1 + i);
+}
+
+void ListeDegrades::Supprimer()
+{
+    const Entree *e = Enregistre();
+    if (e &&
+        QMessageBox::question(this, tr("Supprimer le dégradé"),
+                              tr("Supprimer le dégradé « %1 » ?").arg(e->nom)) == QMessageBox::Yes)
+        emit SuppressionDemandee(e->nom);
+}
+
+QList<QWidget *> ListeDegrades::OrdreClavier() const
+{
+    return {Liste, BoutonEnregistrer, BoutonSupprimer};
+}

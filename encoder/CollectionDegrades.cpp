@@ -38,18 +38,7 @@ std::optional<CollectionDegrades::Entree> LireEntree(const QJsonObject &objet)
 
 CollectionDegrades::Lecture CollectionDegrades::Lire(const QByteArray &json)
 {
-    const std::optional<QJsonArray> liste = ListeJson::Lire(json, Cle);
-    Lecture lecture;
-    if (!liste)
-        return lecture;
-    lecture.lisible = true;
-    for (const QJsonValue &valeur : *liste) {
-        if (const auto entree = LireEntree(valeur.toObject()))
-            lecture.entrees << *entree;
-        else
-            ++lecture.ignorees;
-    }
-    return lecture;
+    return ListeJson::LireEntrees<Lecture>(json, Cle, LireEntree);
 }
 
 QByteArray CollectionDegrades::Ecrire(const QList<Entree> &entrees)

@@ -8,28 +8,23 @@ namespace {
 
 const QString Cle = QStringLiteral("nicknames");
 
+// A name and a code, each a string; the date is kept when it reads.
+std::optional<CollectionPseudos::Entree> LireEntree(const QJsonObject &objet)
+{
+    const QJsonValue nom = objet.value(QLatin1String("name"));
+    const QJsonValue code = objet.value(QLatin1String("code"));
+    if (!nom.isString() || nom.toString().isEmpty() || !code.isString())
+        return std::nullopt;
+    return CollectionPseudos::Entree{
+        nom.toString(), code.toString(),
+        QDateTime::fromString(objet.value(QLatin1String("date")).toString(), Qt::ISODate)};
+}
+
 } // namespace
 
 CollectionPseudos::Lecture CollectionPseudos::Lire(const QByteArray &json)
 {
-    const std::optional<QJsonArray> liste = ListeJson::Lire(json, Cle);
-    Lecture lecture;
-    if (!liste)
-        return lecture;
-    lecture.lisible = true;
-    for (const QJsonValue &valeur : *liste) {
-        const QJsonObject objet = valeur.toObject();
-        const QJsonValue nom = objet.value(QLatin1String("name"));
-        const QJsonValue code = objet.value(QLatin1String("code"));
-        if (!nom.isString() || nom.toString().isEmpty() || !code.isString()) {
-            ++lecture.ignorees;
-            continue;
-        }
-        lecture.entrees.append(
-            {nom.toString(), code.toString(),
-             QDateTime::fromString(objet.value(QLatin1String("date")).toString(), Qt::ISODate)});
-    }
-    return lecture;
+    return ListeJson::LireEntrees<Lecture>(json, Cle, LireEntree);
 }
 
 QByteArray CollectionPseudos::Ecrire(const QList<Entree> &entrees)

@@ -1,11 +1,16 @@
 #include "BoiteModale.h"
 #include "FenetreTest.h"
+#include "encoder/CollectionDegrades.h"
 #include "encoder/Degrade.h"
+#include "encoder/Graphemes.h"
+#include "widgets/BandeDegrade.h"
 #include "widgets/ChampPseudo.h"
 #include "widgets/CommandesPseudo.h"
+#include "window/PageDegrade.h"
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFrame>
 #include <QMimeData>
 #include <QPushButton>
@@ -100,6 +105,9 @@ private slots:
     void walkStaysOnSelectedPositions();
     void effects_data();
     void effects();
+    void presetsSetTheirStops();
+    void stripShowsWhatApplyingGives_data();
+    void stripShowsWhatApplyingGives();
     void fitToFortyFive_data();
     void fitToFortyFive();
     void commandsWithoutWindow_data();
@@ -520,6 +528,70 @@ void TestCommands::effects()
     QCOMPARE(f.sortie->text(), QStringLiteral("abcde"));
 }
 
+// Choosing a preset with the keyboard sets its stops and blend, and applies nothing.
+void TestCommands::presetsSetTheirStops()
+{
+    Commandes f;
+    f.Trouver<QTabWidget>("onglets")->setCurrentIndex(2);
+    f.Taper(QStringLiteral("abc"));
+    auto *page = f.Trouver<PageDegrade>("pageDegrade");
+    auto *liste = f.Trouver<QComboBox>("comboPreReglages");
+    QCOMPARE(liste->currentIndex(), -1);
+    const QList<CollectionDegrades::Entree> preReglages = CollectionDegrades::PreReglages();
+    QVERIFY(preReglages.size() >= 8);
+    for (const CollectionDegrades::Entree &preReglage : preReglages) {
+        QTest::keyClick(liste, Qt::Key_Down);
+        QCOMPARE(liste->currentText(), preReglage.nom);
+        QCOMPARE(page->Couleurs(), preReglage.couleurs);
+        QCOMPARE(page->MelangeChoisi(), preReglage.melange);
+        QCOMPARE(f.sortie->text(), QStringLiteral("abc"));
+    }
+    // Changed by hand, the gradient is no longer the preset.
+    f.Trouver<QSpinBox>("pasDegrade")->setValue(2);
+    QCOMPARE(liste->currentIndex(), -1);
+}
+
+// The strip shows, character by character, the colour applying the gradient gives.
+void TestCommands::stripShowsWhatApplyingGives_data()
+{
+    QTest::addColumn<QString>("texte");
+    QTest::addColumn<int>("debut");
+    QTest::addColumn<int>("fin");
+    QTest::addColumn<int>("preReglage");
+    QTest::addColumn<int>("pas");
+    QTest::addColumn<bool>("espaces");
+    QTest::newRow("rainbow, hue") << "Vivarel Pro" << 0 << 11 << 0 << 1 << false;
+    QTest::newRow("fire, OKLab, step 2, spaces") << "Vivarel Pro" << 2 << 9 << 1 << 2 << true;
+    QTest::newRow("gold, RGB, step 3, emoji")
+        << QString::fromUtf8("a👍🏽b c d e") << 0 << 12 << 7 << 3 << true;
+    QTest::newRow("one character") << "xyz" << 1 << 2 << 6 << 1 << false;
+}
+
+void TestCommands::stripShowsWhatApplyingGives()
+{
+    QFETCH(QString, texte);
+    QFETCH(int, debut);
+    QFETCH(int, fin);
+    QFETCH(int, preReglage);
+    QFETCH(int, pas);
+    QFETCH(bool, espaces);
+    Commandes f;
+    f.Trouver<QTabWidget>("onglets")->setCurrentIndex(2);
+    f.editeur->insertPlainText(texte);
+    for (int i = 0; i <= preReglage; ++i)
+        QTest::keyClick(f.Trouver<QComboBox>("comboPreReglages"), Qt::Key_Down);
+    f.Trouver<QSpinBox>("pasDegrade")->setValue(pas);
+    f.Trouver<QCheckBox>("caseEspaces")->setChecked(espaces);
+    f.Selectionner(debut, fin);
+    auto *bande = f.Trouver<BandeDegrade>("bandeDegrade");
+    const QImage image = bande->grab().toImage();
+    f.Cliquer("boutonDegrade");
+    const QList<int> frontieres = Graphemes::Frontieres(texte, debut, fin);
+    QCOMPARE(bande->Couleurs().size(), frontieres.size() - 1);
+    for (int i = 0; i + 1 < frontieres.size(); ++i)
+        QCOMPARE(image.pixelColor(bande->Case(i).center()), f.Couleur(frontieres[i]));
+}
+
 void TestCommands::fitToFortyFive_data()
 {
     QTest::addColumn<QString>("texte");
@@ -527,15 +599,20 @@ void TestCommands::fitToFortyFive_data()
     QTest::addColumn<int>("fin");
     QTest::addColumn<bool>("vert");     // a green stop between red and blue
     QTest::addColumn<QString>("refus"); // why nothing fits, if nothing does
-    QTest::newRow("10 characters") << "Vivarel 10" << 0 << 10 << true << QString();
+    QTest::addColumn<int>("melange");
+    QTest::newRow("10 characters") << "Vivarel 10" << 0 << 10 << true << QString() << 0;
     QTest::newRow("30 characters, codes around")
-        << "ab" + QString(26, u'x') + "yz" << 2 << 28 << false << QString();
+        << "ab" + QString(26, u'x') + "yz" << 2 << 28 << false << QString() << 0;
     QTest::newRow("the text alone is too long")
         << QString(50, u'a') << 0 << 10 << true
-        << "Impossible d'ajuster : le texte seul fait déjà 50 caractères.";
+        << "Impossible d'ajuster : le texte seul fait déjà 50 caractères." << 0;
     QTest::newRow("a single colour overflows")
         << QString(38, u'a') << 10 << 20 << true
-        << "Impossible d'ajuster : même une seule couleur dépasse 45 caractères.";
+        << "Impossible d'ajuster : même une seule couleur dépasse 45 caractères." << 0;
+    QTest::newRow("10 characters, OKLab")
+        << "Vivarel 10" << 0 << 10 << true << QString() << int(Melange::OKLab);
+    QTest::newRow("30 characters, hue")
+        << "ab" + QString(26, u'x') + "yz" << 2 << 28 << false << QString() << int(Melange::Teinte);
 }
 
 // The fitted gradient's code fits, and it strays from the ideal less than any uniform step
@@ -547,8 +624,10 @@ void TestCommands::fitToFortyFive()
     QFETCH(int, fin);
     QFETCH(bool, vert);
     QFETCH(QString, refus);
+    QFETCH(int, melange);
     Commandes f;
     f.Trouver<QTabWidget>("onglets")->setCurrentIndex(2);
+    f.Trouver<QComboBox>("comboMelange")->setCurrentIndex(melange);
     f.Taper(texte);
     f.Trouver<QRadioButton>("radioLarge")->click();
     f.Trouver<QCheckBox>("caseItalique")->setChecked(true);
@@ -576,7 +655,7 @@ void TestCommands::fitToFortyFive()
         for (int p = debut; p < fin; ++p)
             niveaux.push_back(
                 {f.Couleur(p).red() / 17, f.Couleur(p).green() / 17, f.Couleur(p).blue() / 17});
-        return Degrade::Ecart(niveaux, couleurs, QList<bool>(fin - debut, false));
+        return Degrade::Ecart(niveaux, couleurs, QList<bool>(fin - debut, false), Melange(melange));
     };
     const double ajuste = ecart();
     double meilleurUniforme = 1e9;

@@ -1,6 +1,8 @@
 #include "encoder/CalculPseudo.h"
+#include "encoder/CollectionDegrades.h"
 #include "encoder/DecodeurPseudo.h"
 #include "encoder/Degrade.h"
+#include "encoder/EspacesCouleur.h"
 #include "encoder/FormesTexte.h"
 #include "encoder/NomCouleur.h"
 
@@ -125,6 +127,13 @@ class TestEncoder : public QObject
 
 private slots:
     void defaultValues();
+    void oklabPublishedValues_data();
+    void oklabPublishedValues();
+    void blendedGradient_data();
+    void blendedGradient();
+    void blendsAvoidMud();
+    void savedGradientsForm_data();
+    void savedGradientsForm();
     void colourNames_data();
     void colourNames();
     void textForms_data();
@@ -639,6 +648,138 @@ void TestEncoder::textForms()
         QVERIFY2(depuis >= 0, qPrintable(couleur));
     }
     QVERIFY(FormesTexte::Couper(code).size() <= CalculPseudo::NombreCases);
+}
+
+// Ottosson's own figures; every game colour comes back within 1/255.
+void TestEncoder::oklabPublishedValues_data()
+{
+    QTest::addColumn<QString>("hex");
+    QTest::addColumn<double>("L");
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    QTest::newRow("white") << "#ffffff" << 1.0 << 0.0 << 0.0;
+    QTest::newRow("red") << "#ff0000" << 0.6280 << 0.2249 << 0.1258;
+    QTest::newRow("green") << "#00ff00" << 0.8664 << -0.2339 << 0.1795;
+    QTest::newRow("blue") << "#0000ff" << 0.4520 << -0.0325 << -0.3115;
+}
+
+void TestEncoder::oklabPublishedValues()
+{
+    QFETCH(QString, hex);
+    QFETCH(double, L);
+    QFETCH(double, a);
+    QFETCH(double, b);
+    const QColor c(hex);
+    const auto lab = EspacesCouleur::Oklab({c.redF(), c.greenF(), c.blueF()});
+    QVERIFY(std::abs(lab[0] - L) < 5e-4 && std::abs(lab[1] - a) < 5e-4 &&
+            std::abs(lab[2] - b) < 5e-4);
+    for (int niveau = 0; niveau < 16 * 16 * 16; ++niveau) {
+        const EspacesCouleur::Triplet srgb{(niveau >> 8) / 15.0, (niveau >> 4 & 15) / 15.0,
+                                           (niveau & 15) / 15.0};
+        const auto retour = EspacesCouleur::Srgb(
+            EspacesCouleur::DepuisOklch(EspacesCouleur::Oklch(EspacesCouleur::Oklab(srgb))));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY2(std::abs(retour[i] - srgb[i]) < 1 / 255.0,
+                     qPrintable(QString::number(niveau)));
+    }
+}
+
+// Levels worked out apart from the program (a separate implementation of Ottosson's
+// conversions, in double precision), one string of three hex digits per character.
+void TestEncoder::blendedGradient_data()
+{
+    QTest::addColumn<int>("melange");
+    QTest::addColumn<QStringList>("stops");
+    QTest::addColumn<int>("pas");
+    QTest::addColumn<QString>("attendu");
+    const auto ligne = [](const char *nom, Melange m, const char *stops, int pas,
+                          const char *attendu) {
+        QTest::newRow(nom) << int(m) << QString::fromLatin1(stops).split(u' ') << pas << attendu;
+    };
+    const Melange ok = Melange::OKLab, h = Melange::Teinte;
+    ligne("oklab 2 chars", ok, "f00 0f0", 1, "f00 0f0");
+    ligne("oklab 7", ok, "f00 0f0", 1, "f00 e50 e70 d90 cb0 ac0 0f0");
+    ligne("oklab 9 step 3", ok, "f00 00f", 3, "f00 f00 f00 b58 b58 b58 65b 65b 00f");
+    ligne("oklab 3 stops 7", ok, "f00 ff0 00f", 1, "f00 f60 f90 ff0 bd9 6ac 00f");
+    ligne("oklab 3 stops 9 step 3", ok, "f00 ff0 00f", 3, "f00 f00 f00 fb0 ff0 ff0 ff0 59d 00f");
+    ligne("oklab 3 stops 2 chars", ok, "000 f80 fff", 3, "000 fff");
+    ligne("oklab through black 9", ok, "000 f80 fff", 1, "000 100 420 840 f80 fa5 fb8 fca fff");
+    ligne("hue 2 chars", h, "f00 00f", 3, "f00 00f");
+    ligne("hue 7", h, "f00 0f0", 1, "f00 f30 f60 f80 ea0 cc0 0f0");
+    ligne("hue 9 step 3", h, "f00 0f0", 3, "f00 f00 f00 f60 f60 f60 db0 db0 0f0");
+    ligne("hue red to blue 9", h, "f00 00f", 1, "f00 f04 e07 d09 c0b a0c 90e 70f 00f");
+    ligne("hue 3 stops 7 step 3", h, "f00 ff0 00f", 3, "f00 f00 f00 ff0 ff0 ff0 00f");
+    ligne("hue 3 stops 9", h, "f00 ff0 00f", 1, "f00 f50 f80 fa0 ff0 7e5 0d9 0bd 00f");
+    ligne("hue from black takes the other hue", h, "000 f80 fff", 1, "000 210 630 f80 fa6 fc9 fff");
+}
+
+void TestEncoder::blendedGradient()
+{
+    QFETCH(int, melange);
+    QFETCH(QStringList, stops);
+    QFETCH(int, pas);
+    QFETCH(QString, attendu);
+    QList<QColor> couleurs;
+    for (const QString &stop : stops)
+        couleurs << QColor(u'#' + stop);
+    QStringList obtenu;
+    for (const Degrade::Niveaux &n : Degrade::Calculer(
+             couleurs, pas, QList<bool>(attendu.count(u' ') + 1, false), Melange(melange)))
+        obtenu << QString::number(n[0] * 256 + n[1] * 16 + n[2], 16).rightJustified(3, u'0');
+    QCOMPARE(obtenu.join(u' '), attendu);
+}
+
+// Red to green is no muddy olive in OKLab; red to blue goes through magenta, not grey, round
+// the hue circle.
+void TestEncoder::blendsAvoidMud()
+{
+    const auto milieu = [](const QList<QColor> &c, Melange m) {
+        const Degrade::Niveaux n = Degrade::Calculer(c, 1, QList<bool>(9, false), m)[4];
+        return EspacesCouleur::Oklch(
+            EspacesCouleur::Oklab({n[0] / 15.0, n[1] / 15.0, n[2] / 15.0}));
+    };
+    const QList<QColor> rougeVert{Qt::red, Qt::green}, rougeBleu{Qt::red, Qt::blue};
+    QVERIFY(milieu(rougeVert, Melange::OKLab)[0] > milieu(rougeVert, Melange::RVB)[0] + 0.05);
+    const auto teinte = milieu(rougeBleu, Melange::Teinte);
+    QVERIFY(teinte[1] > 0.25); // strongly coloured
+    const double degres = teinte[2] * 180 / M_PI;
+    QVERIFY2(degres < 0 || degres > 300, qPrintable(QString::number(degres))); // magenta
+}
+
+// The saved gradients' file: what is kept, what is refused, and the way back.
+void TestEncoder::savedGradientsForm_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<int>("lues");
+    QTest::addColumn<int>("ignorees");
+    const QByteArray debut = R"({"format": "vivarel-gradients", "version": 1, "gradients": [)";
+    QTest::newRow("good") << debut + R"({"name": "Lave", "colours": ["#ff0000", "#ffff00"],
+                                        "blend": "hue", "step": 3}]})"
+                          << 1 << 0;
+    QTest::newRow("one colour, seven, unknown blend, step 0")
+        << debut + R"({"name": "a", "colours": ["#ff0000"]},
+                      {"name": "b", "colours": ["#f00","#f00","#f00","#f00","#f00","#f00","#f00"]},
+                      {"name": "c", "colours": ["#f00", "#0f0"], "blend": "cmyk"},
+                      {"name": "d", "colours": ["#f00", "#0f0"], "step": 0},
+                      {"name": "e", "colours": ["#f00", "nope"]},
+                      {"name": "", "colours": ["#f00", "#0f0"]}, 7]})"
+        << 0 << 7;
+    QTest::newRow("not this form") << QByteArray(R"({"nicknames": []})") << -1 << 0;
+}
+
+void TestEncoder::savedGradientsForm()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(int, lues);
+    QFETCH(int, ignorees);
+    const CollectionDegrades::Lecture lecture = CollectionDegrades::Lire(json);
+    QCOMPARE(lecture.lisible ? int(lecture.entrees.size()) : -1, lues);
+    QCOMPARE(lecture.ignorees, ignorees);
+    QCOMPARE(CollectionDegrades::Lire(CollectionDegrades::Ecrire(lecture.entrees)).entrees,
+             lecture.entrees);
+    if (lues > 0)
+        QCOMPARE(lecture.entrees.first(),
+                 (CollectionDegrades::Entree{"Lave", {Qt::red, Qt::yellow}, Melange::Teinte, 3}));
 }
 
 // What a screen reader says for a swatch, on the game's levels.

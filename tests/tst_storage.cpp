@@ -3,12 +3,15 @@
 #include "BoiteModale.h"
 #include "app/FichierJoueur.h"
 #include "app/Session.h"
+#include "window/PageDegrade.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextEdit>
 #include <QtTest>
@@ -58,6 +61,7 @@ private slots:
     void damagedSettings();
     void collectionThroughItsPage();
     void collectionSharedAndMerged();
+    void savedGradientSurvivesRestart();
     void damagedCollection_data();
     void damagedCollection();
 
@@ -236,26 +240,36 @@ void TestStorage::collectionSharedAndMerged()
 
 void TestStorage::damagedCollection_data()
 {
+    QTest::addColumn<QString>("nom");
     QTest::addColumn<QByteArray>("contenu"); // "dir": a folder; "huge": past the size limit
-    QTest::addColumn<QStringList>("gardes");
+    QTest::addColumn<int>("gardes");
     const QByteArray bonne = R"({"name": "bon", "code": "$f00x"})";
-    QTest::newRow("not JSON") << QByteArray("{nicknames: [") << QStringList();
-    QTest::newRow("wrong types") << R"({"nicknames": [)" + bonne +
+    const QString pseudos = QStringLiteral("pseudos.json");
+    QTest::newRow("not JSON") << pseudos << QByteArray("{nicknames: [") << 0;
+    QTest::newRow("wrong types") << pseudos
+                                 << R"({"nicknames": [)" + bonne +
                                         R"(, {"name": "mauvais", "code": 42}, 7]})"
-                                 << QStringList{"bon"};
-    QTest::newRow("not a collection") << QByteArray(R"([1, 2])") << QStringList();
-    QTest::newRow("too large") << QByteArray("huge") << QStringList();
-    QTest::newRow("a folder in its place") << QByteArray("dir") << QStringList();
+                                 << 1;
+    QTest::newRow("not a collection") << pseudos << QByteArray(R"([1, 2])") << 0;
+    QTest::newRow("too large") << pseudos << QByteArray("huge") << 0;
+    QTest::newRow("a folder in its place") << pseudos << QByteArray("dir") << 0;
+    const QString degrades = QStringLiteral("degrades.json");
+    QTest::newRow("gradients, not JSON") << degrades << QByteArray("{gradients: [") << 0;
+    QTest::newRow("gradients, one bad")
+        << degrades << QByteArray(R"({"gradients": [{"name": "a", "colours": ["#f00", "#00f"]},
+                                        {"name": "b", "colours": ["#f00"]}]})")
+        << 1;
 }
 
 // The program starts with the entries it could read and says so once; the file is kept whole
 // beside the new one, which holds the good entries.
 void TestStorage::damagedCollection()
 {
+    QFETCH(QString, nom);
     QFETCH(QByteArray, contenu);
-    QFETCH(QStringList, gardes);
+    QFETCH(int, gardes);
     QTemporaryDir dossier;
-    const QString fichier = dossier.filePath(QStringLiteral("pseudos.json"));
+    const QString fichier = dossier.filePath(nom);
     if (contenu == "dir") {
         QVERIFY(QDir().mkpath(fichier + QStringLiteral("/dedans")));
     } else {
@@ -265,18 +279,64 @@ void TestStorage::damagedCollection()
     }
     Session session(dossier.filePath(QStringLiteral("v.ini")), dossier.path());
     QCOMPARE(session.Avis().size(), 1);
-    auto *liste = session.Fenetre().findChild<QListWidget *>(QStringLiteral("listePseudos"));
-    QCOMPARE(liste->count(), gardes.size());
+    const bool pseudos = nom == QLatin1String("pseudos.json");
+    const int vus =
+        pseudos
+            ? session.Fenetre().findChild<QListWidget *>(QStringLiteral("listePseudos"))->count()
+            : session.Fenetre()
+                      .findChild<QComboBox *>(QStringLiteral("comboPreReglages"))
+                      ->count() -
+                  int(CollectionDegrades::PreReglages().size()) - (gardes > 0);
+    QCOMPARE(vus, gardes);
     const QStringList aCote =
-        QDir(dossier.path())
-            .entryList({QStringLiteral("pseudos.json.damaged-*")}, QDir::AllEntries);
+        QDir(dossier.path()).entryList({nom + QStringLiteral(".damaged-*")}, QDir::AllEntries);
     QCOMPARE(aCote.size(), 1);
     QFile garde(dossier.filePath(aCote.first()));
     if (contenu != "dir" && contenu != "huge") {
         QVERIFY(garde.open(QIODevice::ReadOnly));
         QCOMPARE(garde.readAll(), contenu);
     }
-    QCOMPARE(Collection(fichier).Entrees().size(), gardes.size());
+    QCOMPARE(pseudos ? Collection(fichier).Entrees().size()
+                     : DegradesEnregistres(fichier).Entrees().size(),
+             gardes);
+}
+
+// A gradient saved under a name is there at the next start, replaced when saved again under
+// that name, and gone once deleted.
+void TestStorage::savedGradientSurvivesRestart()
+{
+    QTemporaryDir dossier;
+    const QString ini = dossier.filePath(QStringLiteral("v.ini"));
+    BoiteModale boite;
+    {
+        Session session(ini, dossier.path());
+        auto *liste = session.Fenetre().findChild<QComboBox *>(QStringLiteral("comboPreReglages"));
+        auto *enregistrer =
+            session.Fenetre().findChild<QPushButton *>(QStringLiteral("boutonEnregistrerDegrade"));
+        QTest::keyClick(liste, Qt::Key_Down);
+        boite.Attendre(QColor(), QStringLiteral("Lave"));
+        enregistrer->click();
+        QTest::keyClick(liste, Qt::Key_Home);
+        QTest::keyClick(liste, Qt::Key_Down); // "Feu"
+        session.Fenetre().findChild<QSpinBox *>(QStringLiteral("pasDegrade"))->setValue(4);
+        boite.Attendre(QColor(), QStringLiteral("Lave"), 2); // the name, then "replace?"
+        enregistrer->click();
+        QVERIFY(boite.vue);
+    }
+    Session session(ini, dossier.path());
+    PageDegrade *page = session.Fenetre().PageDegrades();
+    page->DefinirPas(1);
+    auto *liste = session.Fenetre().findChild<QComboBox *>(QStringLiteral("comboPreReglages"));
+    QTest::keyClick(liste, Qt::Key_End);
+    QCOMPARE(liste->currentText(), QStringLiteral("Lave"));
+    const CollectionDegrades::Entree feu = CollectionDegrades::PreReglages().at(1);
+    QCOMPARE(page->Reglage(),
+             (CollectionDegrades::Entree{QString(), feu.couleurs, feu.melange, 4}));
+    boite.Attendre();
+    session.Fenetre().findChild<QPushButton *>(QStringLiteral("boutonSupprimerDegrade"))->click();
+    QCOMPARE(liste->count(), CollectionDegrades::PreReglages().size());
+    QVERIFY(
+        DegradesEnregistres(dossier.filePath(QStringLiteral("degrades.json"))).Entrees().isEmpty());
 }
 
 QTEST_MAIN(TestStorage)

@@ -60,6 +60,8 @@ void EtapesDegrade::DefinirCouleurs(const QList<QColor> &couleurs)
     while (Intermediaires.size() + 2 <
            std::min<qsizetype>(couleurs.size(), Degrade::NombreCouleursMax))
         Ajouter();
+    while (Intermediaires.size() + 2 > couleurs.size())
+        Retraits.last()->click();
     Depart->DefinirCouleur(couleurs.first());
     Arrivee->DefinirCouleur(couleurs.last());
     for (int i = 0; i < Intermediaires.size(); ++i)
@@ -90,10 +92,12 @@ void EtapesDegrade::Ajouter()
     setTabOrder(Arrivee->previousInFocusChain(), carre);
     setTabOrder(carre, retirer);
     Intermediaires << carre;
+    Retraits << retirer;
 
     connect(carre, &QFrame_Perso::CouleurChoisie, this, &EtapesDegrade::Modifiees);
     connect(retirer, &QToolButton::clicked, this, [this, carre, retirer, colonne] {
         Intermediaires.removeOne(carre);
+        Retraits.removeOne(retirer);
         delete colonne;
         carre->deleteLater();
         retirer->deleteLater(); // it is the button being clicked

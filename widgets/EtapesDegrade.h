@@ -23,7 +23,8 @@ public:
 
     // From the start colour to the end colour.
     QList<QColor> Couleurs() const;
-    // As many colours as given (two to six), from the start colour to the end colour.
+    // As many colours as given (two to six), from the start colour to the end colour; the
+    // squares between are added or removed to match.
     void DefinirCouleurs(const QList<QColor> &couleurs);
 
     void Ajouter();
@@ -39,6 +40,7 @@ private:
     QFrame_Perso *Depart;
     QFrame_Perso *Arrivee;
     QList<QFrame_Perso *> Intermediaires;
+    QList<QToolButton *> Retraits; // the "−" under each of them
     QHBoxLayout *Rangee;
     QToolButton *BoutonAjouter;
 };

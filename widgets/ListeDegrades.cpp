@@ -15,6 +15,7 @@ ListeDegrades::ListeDegrades()
       PreReglages(CollectionDegrades::PreReglages())
 {
     Liste->setObjectName(QStringLiteral("comboPreReglages"));
+    Liste->setPlaceholderText(QStringLiteral("—"));
     BoutonEnregistrer->setObjectName(QStringLiteral("boutonEnregistrerDegrade"));
     BoutonSupprimer->setObjectName(QStringLiteral("boutonSupprimerDegrade"));
     BoutonSupprimer->setToolTip(tr("Supprime le dégradé enregistré choisi"));
@@ -50,7 +51,7 @@ void ListeDegrades::AfficherEnregistres(const QList<Entree> &enregistres)
         Liste->insertSeparator(Liste->count());
     for (const Entree &e : Enregistres)
         Liste->addItem(e.nom);
-    Liste->setCurrentIndex(std::max(0, Liste->findText(courant)));
+    Liste->setCurrentIndex(Liste->findText(courant));
     BoutonSupprimer->setEnabled(Enregistre() != nullptr);
 }
 
@@ -94,6 +95,11 @@ void ListeDegrades::Supprimer()
         QMessageBox::question(this, tr("Supprimer le dégradé"),
                               tr("Supprimer le dégradé « %1 » ?").arg(e->nom)) == QMessageBox::Yes)
         emit SuppressionDemandee(e->nom);
+}
+
+void ListeDegrades::Oublier()
+{
+    Liste->setCurrentIndex(-1);
 }
 
 QList<QWidget *> ListeDegrades::OrdreClavier() const

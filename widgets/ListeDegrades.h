@@ -22,6 +22,8 @@ public:
 
     // The saved gradients, after the built-in ones.
     void AfficherEnregistres(const QList<Entree> &enregistres);
+    // The gradient was changed by hand: the list no longer names it.
+    void Oublier();
 
     QList<QWidget *> OrdreClavier() const;
 

@@ -62,10 +62,10 @@ PageDegrade::PageDegrade()
 
     connect(BoutonDegrade, &QPushButton::clicked, this, &PageDegrade::DegradeDemande);
     connect(BoutonAjuster, &QPushButton::clicked, this, &PageDegrade::AjustementDemande);
-    connect(Etapes, &EtapesDegrade::Modifiees, this, &PageDegrade::ParametresModifies);
-    connect(PasDegrade, &QSpinBox::valueChanged, this, &PageDegrade::ParametresModifies);
+    connect(Etapes, &EtapesDegrade::Modifiees, this, &PageDegrade::Modifie);
+    connect(PasDegrade, &QSpinBox::valueChanged, this, &PageDegrade::Modifie);
+    connect(ComboMelange, &QComboBox::currentIndexChanged, this, &PageDegrade::Modifie);
     connect(CaseEspaces, &QCheckBox::toggled, this, &PageDegrade::ParametresModifies);
-    connect(ComboMelange, &QComboBox::currentIndexChanged, this, &PageDegrade::ParametresModifies);
     connect(Preselections, &ListeDegrades::Choisi, this, &PageDegrade::Choisir);
     connect(Preselections, &ListeDegrades::SuppressionDemandee, this,
             &PageDegrade::SuppressionDegradeDemandee);
@@ -157,14 +157,24 @@ void PageDegrade::AfficherEnregistres(const QList<CollectionDegrades::Entree> &e
     Preselections->AfficherEnregistres(enregistres);
 }
 
+// Changed by hand, the gradient is no longer the one the list names.
+void PageDegrade::Modifie()
+{
+    if (!EnChoix)
+        Preselections->Oublier();
+    emit ParametresModifies();
+}
+
 // A preset sets the stops and the blend, a saved gradient its step too; nothing is applied.
 void PageDegrade::Choisir(const CollectionDegrades::Entree &degrade)
 {
     QSignalBlocker bloque(this);
+    EnChoix = true;
     DefinirCouleurs(degrade.couleurs);
     DefinirMelange(degrade.melange);
     if (degrade.pas > 0)
         DefinirPas(degrade.pas);
+    EnChoix = false;
     bloque.unblock();
     emit ParametresModifies();
 }

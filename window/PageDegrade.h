@@ -64,6 +64,7 @@ signals:
 private:
     void Disposer();
     void Choisir(const CollectionDegrades::Entree &degrade);
+    void Modifie();
 
     EtapesDegrade *Etapes;
     BandeDegrade *Bande;
@@ -75,6 +76,7 @@ private:
     QPushButton *BoutonDegrade;
     QPushButton *BoutonAjuster;
     LigneMessage *MessageAjustement;
+    bool EnChoix = false;
 };
 
 #endif

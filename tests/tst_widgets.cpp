@@ -1,9 +1,12 @@
 #include "BoiteModale.h"
 #include "widgets/EtapesDegrade.h"
+#include "widgets/LigneCode.h"
+#include "widgets/PanneauMemorise.h"
 #include "widgets/QFrame_Perso.h"
 #include "widgets/QTextEdit_Perso.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -49,6 +52,8 @@ class TestWidgets : public QObject
 
 private slots:
     void defaultValues();
+    void codeLineShapesWhatNeedsIt_data();
+    void codeLineShapesWhatNeedsIt();
     void swatchSnapsAcceptedColour_data();
     void swatchSnapsAcceptedColour();
     void swatchCancelKeepsColour();
@@ -212,6 +217,33 @@ void TestWidgets::gradientStopsAddAndRemove()
     QCOMPARE(etapes.Couleurs().size(), 5);
     QVERIFY(plus->isEnabled());
     QCOMPARE(modifiees.count(), 5);
+}
+
+// A code past plain Latin shows exactly as an ordinary line edit shows it, even after a plain
+// code was shown without shaping.
+void TestWidgets::codeLineShapesWhatNeedsIt_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::newRow("combining marks") << QStringLiteral("$f00e\u0301\u0327z\u0336");
+    QTest::newRow("Thai") << QStringLiteral("$0f0\u0e01\u0e35\u0e48");
+    QTest::newRow("Devanagari") << QStringLiteral("\u0915\u094d\u0937\u093f");
+}
+
+void TestWidgets::codeLineShapesWhatNeedsIt()
+{
+    QFETCH(QString, code);
+    LigneCode ligne;
+    QLineEdit reference;
+    PanneauMemorise style;
+    reference.setStyle(&style);
+    reference.setReadOnly(true);
+    reference.setFixedSize(ligne.sizeHint());
+    ligne.setFixedSize(ligne.sizeHint());
+    ligne.Afficher(QStringLiteral("$f00Plain"));
+    ligne.Afficher(code);
+    reference.setText(code);
+    QCOMPARE(ligne.text(), code);
+    QCOMPARE(ligne.grab().toImage(), reference.grab().toImage());
 }
 
 QTEST_MAIN(TestWidgets)

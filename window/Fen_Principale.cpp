@@ -3,7 +3,8 @@
 #include "widgets/BanniereTitre.h"
 #include "widgets/ChampPseudo.h"
 #include "widgets/CommandesPseudo.h"
-#include "widgets/PanneauMemorise.h"
+#include "widgets/CompteurMemorise.h"
+#include "widgets/LigneCode.h"
 #include "widgets/SortieCode.h"
 #include "window/Construction.h"
 #include "window/PageCaracteres.h"
@@ -16,15 +17,12 @@
 #include <QHBoxLayout>
 #include <QLCDNumber>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
-
-#include <limits>
 
 Fen_Principale::Fen_Principale() : QWidget(nullptr)
 {
@@ -56,12 +54,12 @@ void Fen_Principale::CreerWidgets()
     OngletEffet = Nouveau<PageEffet>("pageEffet");
     OngletPseudos = Nouveau<PageCollection>("pagePseudos");
     LabelSortie = Nouveau<QLabel>("labelSortie", tr("Texte à copier-coller dans trackmania:"));
-    LigneSortie = Nouveau<QLineEdit>("ligneSortie");
+    LigneSortie = Nouveau<LigneCode>("ligneSortie");
     Sortie = Nouveau<SortieCode>("sortieCode");
     LabelLimite =
         Nouveau<QLabel>("labelLimite", tr("Ce champ ne doit pas dépasser 45 caractères."));
     LabelCompteur = Nouveau<QLabel>("labelCompteur", tr("Nombre de caractères actuels:"));
-    Compteur = Nouveau<QLCDNumber>("compteur", 2u);
+    Compteur = Nouveau<CompteurMemorise>("compteur", 2u);
 }
 
 // The nickname editor lies inside the shadow editor, so that the shadow's text shows through
@@ -137,13 +135,6 @@ void Fen_Principale::ReglerTailles()
     transparente.setBrush(QPalette::All, QPalette::Base, QBrush(QColor(0, 0, 0, 0)));
     EditeurPseudo->setPalette(transparente);
 
-    // A whole 45-character code in sight, and a code of any length held.
-    LigneSortie->setMinimumWidth(SortieCode::LargeurCode(LigneSortie->fontMetrics()));
-    LigneSortie->setReadOnly(true);
-    auto *style = new PanneauMemorise;
-    style->setParent(this);
-    LigneSortie->setStyle(style);
-    LigneSortie->setMaxLength(std::numeric_limits<int>::max());
     // Names for screen readers; the field lies inside its shadow, away from its label.
     EditeurPseudo->setAccessibleName(tr("Votre pseudo"));
     Onglets->setAccessibleName(tr("Outils"));
@@ -225,8 +216,7 @@ void Fen_Principale::MettreAJourPseudoOut()
     const QString texte = EditeurPseudo->toPlainText();
     Calcul.LireAttributs(EditeurPseudo, QColor(CalculPseudo::CouleurPseudoParDefaut));
     const QString code = Calcul.GenererCode(texte);
-    if (LigneSortie->text() != code)
-        LigneSortie->setText(code);
+    LigneSortie->Afficher(code);
     AfficherLongueur(int(code.size()));
     Sortie->Afficher(code);
     MettreAJourCout();

@@ -1,11 +1,13 @@
 // Run once per desktop set-up (see CMakeLists.txt): the default font, QT_SCALE_FACTOR 1.5 and
 // 2, and a 12-point application font (VIVAREL_POLICE_TEST=12).
 #include "FenetreTest.h"
+#include "app/Demarrage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTranslator>
 #include <QtTest>
 
 class TestLayout : public QObject
@@ -41,16 +43,26 @@ void TestLayout::defaultValues()
 
 void TestLayout::everyPageFits_data()
 {
+    QTest::addColumn<QString>("locale");
     QTest::addColumn<int>("page");
-    for (int page = 0; page < 5; ++page)
-        QTest::addRow("page %d", page) << page;
+    for (const QString locale : {"fr_FR", "en_GB", "de_DE"})
+        for (int page = 0; page < 5; ++page)
+            QTest::newRow(qPrintable(locale + QStringLiteral(" page %1").arg(page)))
+                << locale << page;
 }
 
 // No two visible widgets side by side overlap, and every label and button has the room it
-// asks for, on every page.
+// asks for, on every page, in every language.
 void TestLayout::everyPageFits()
 {
+    QFETCH(QString, locale);
     QFETCH(int, page);
+    QTranslator traducteur, traducteurQt;
+    Demarrage::InstallerTraduction(traducteur, traducteurQt, locale);
+    const auto retirer = qScopeGuard([&] {
+        QCoreApplication::removeTranslator(&traducteur);
+        QCoreApplication::removeTranslator(&traducteurQt);
+    });
     FenetreTest f;
     f.fenetre.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));

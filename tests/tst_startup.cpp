@@ -125,7 +125,8 @@ void TestStartup::catalogueFoundByLocale_data()
                                                      << "Votre Pseudo:";
     QTest::newRow("another locale speaks English") << Fichiers{} << "es_ES"
                                                    << "Your nickname:";
-    QTest::newRow("German") << Fichiers{} << "de_AT" << "Dein Nickname:";
+    QTest::newRow("German") << Fichiers{} << "de_AT"
+                            << "Dein Nickname:";
     QTest::newRow("garbage catalogue and resources")
         << Fichiers{{"Lang/fr_FR.qm", QString()}, {"Gui.rcc", QString()}} << "fr_FR"
         << "Votre Pseudo:";

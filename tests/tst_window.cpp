@@ -590,13 +590,27 @@ void TestWindow::keyboardReachesEverything()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         parcours << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(parcours,
-             (QStringList{"boutonReinitialiser", "qt_tabwidget_tabbar", "carreDepart",
-                          "carreIntermediaire1", "", "carreArrivee", "boutonAjouterCouleur",
-                          "comboMelange", "comboPreReglages", "boutonEnregistrerDegrade",
-                          "pasDegrade", "caseEspaces", "boutonDegrade", "boutonAjuster",
-                          "ligneSortie", "boutonCopier", "boutonImporter", "boutonCopierImage",
-                          "boutonEnregistrerImage", "boutonCopierHtml", "editeurPseudo"}));
+    QCOMPARE(parcours, (QStringList{"boutonReinitialiser",
+                                    "qt_tabwidget_tabbar",
+                                    "carreDepart",
+                                    "carreIntermediaire1",
+                                    "",
+                                    "carreArrivee",
+                                    "boutonAjouterCouleur",
+                                    "comboMelange",
+                                    "comboPreReglages",
+                                    "boutonEnregistrerDegrade",
+                                    "pasDegrade",
+                                    "caseEspaces",
+                                    "boutonDegrade",
+                                    "boutonAjuster",
+                                    "ligneSortie",
+                                    "boutonCopier",
+                                    "boutonImporter",
+                                    "boutonCopierImage",
+                                    "boutonEnregistrerImage",
+                                    "boutonCopierHtml",
+                                    "editeurPseudo"}));
     for (QWidget *w : f.fenetre.findChildren<QWidget *>())
         if (qobject_cast<QPushButton *>(w) || qobject_cast<QFrame_Perso *>(w))
             QVERIFY2(!w->toolTip().isEmpty(), qPrintable(w->objectName()));

@@ -1,5 +1,6 @@
 #include "app/Reglages.h"
 
+#include "encoder/Degrade.h"
 #include "window/Fen_Principale.h"
 
 #include <QSettings>
@@ -62,7 +63,7 @@ EtatFenetre Reglages::Lire(const QSettings &reglages, QStringList *illisibles)
             etat.degrade << valeur.value<QColor>();
     if (presente("degrade") && etat.degrade.size() < 2)
         mauvaises << QStringLiteral("degrade");
-    etat.pas = lireEntier("pas", 1, 1, 20);
+    etat.pas = lireEntier("pas", 1, 1, Degrade::PasMax);
     const QString espacement = reglages.value("espacement").toString();
     for (const auto &[etirement, nom] : Espacements)
         if (espacement == QLatin1String(nom))

@@ -159,11 +159,8 @@ QTextCharFormat CalculPseudo::FormatPour(const std::array<int, 3> &niveaux, int 
                                          const QColor &sansCouleur, bool largeur)
 {
     QTextCharFormat format;
-    format.setForeground(QBrush(
-        niveaux[0] < 0
-            ? sansCouleur
-            : QColor(ValeurNiveau(niveaux[0]), ValeurNiveau(niveaux[1]), ValeurNiveau(niveaux[2])),
-        Qt::SolidPattern));
+    format.setForeground(
+        QBrush(niveaux[0] < 0 ? sansCouleur : CouleurNiveaux(niveaux), Qt::SolidPattern));
     if (largeur)
         format.setFontStretch(Largeur(style) == 1   ? EtirementLarge
                               : Largeur(style) == 2 ? EtirementSerre

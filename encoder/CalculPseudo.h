@@ -72,6 +72,11 @@ public:
     static int NiveauCanal(int valeur) { return (valeur + 8) / 17; }
     // The channel value that shows a level exactly (l × 255 / 15).
     static int ValeurNiveau(int niveau) { return niveau * 255 / 15; }
+    // The opaque colour of three channel levels.
+    static QColor CouleurNiveaux(const std::array<int, 3> &niveaux)
+    {
+        return QColor(ValeurNiveau(niveaux[0]), ValeurNiveau(niveaux[1]), ValeurNiveau(niveaux[2]));
+    }
 
     // A cursor on the document that selects the single character at `position`. Positions,
     // not QTextCursor::Right steps: a step crosses a whole grapheme cluster (a letter with its

@@ -10,7 +10,6 @@ namespace {
 const QString Cle = QStringLiteral("gradients");
 const QStringList NomsMelange = {QStringLiteral("rgb"), QStringLiteral("oklab"),
                                  QStringLiteral("hue")};
-constexpr int PasMax = 20;
 
 std::optional<CollectionDegrades::Entree> LireEntree(const QJsonObject &objet)
 {
@@ -22,7 +21,7 @@ std::optional<CollectionDegrades::Entree> LireEntree(const QJsonObject &objet)
     entree.pas = objet.value(QLatin1String("step")).toInt(1);
     if (entree.nom.isEmpty() || couleurs.size() < 2 ||
         couleurs.size() > Degrade::NombreCouleursMax || melange < 0 || entree.pas < 1 ||
-        entree.pas > PasMax)
+        entree.pas > Degrade::PasMax)
         return std::nullopt;
     entree.melange = Melange(melange);
     for (const QJsonValue &valeur : couleurs) {

@@ -123,6 +123,17 @@ void Etendre(std::vector<Degrade::Niveaux> &niveaux, const QList<int> &comptes)
     }
 }
 
+// The largest difference between `niveaux` and the ideal levels of the counted characters.
+double EcartAuxIdeaux(const std::vector<Degrade::Niveaux> &niveaux,
+                      const std::vector<Degrade::Ideal> &ideaux, const QList<int> &comptes)
+{
+    double ecart = 0;
+    for (int c = 0; c < int(ideaux.size()); ++c)
+        for (int canal = 0; canal < 3; ++canal)
+            ecart = std::max(ecart, std::abs(niveaux[comptes[c]][canal] - ideaux[c][canal]));
+    return ecart;
+}
+
 } // namespace
 
 std::vector<Degrade::Niveaux> Degrade::Calculer(const QList<QColor> &couleurs, int pas,
@@ -155,13 +166,7 @@ std::vector<Degrade::Ideal> Degrade::Ideaux(const QList<QColor> &couleurs,
 double Degrade::Ecart(const std::vector<Niveaux> &niveaux, const QList<QColor> &couleurs,
                       const QList<bool> &espaces, Melange melange)
 {
-    const QList<int> comptes = Comptes(espaces);
-    const std::vector<Ideal> ideaux = Ideaux(couleurs, espaces, melange);
-    double ecart = 0;
-    for (int c = 0; c < int(ideaux.size()); ++c)
-        for (int canal = 0; canal < 3; ++canal)
-            ecart = std::max(ecart, std::abs(niveaux[comptes[c]][canal] - ideaux[c][canal]));
-    return ecart;
+    return EcartAuxIdeaux(niveaux, Ideaux(couleurs, espaces, melange), Comptes(espaces));
 }
 
 // For every number of colour changes, the change points that keep the largest difference
@@ -217,7 +222,7 @@ Degrade::Ajuster(const QList<QColor> &couleurs, const QList<bool> &espaces,
     std::optional<std::vector<Niveaux>> choix;
     double ecartChoisi = infini;
     auto essayer = [&](const std::vector<Niveaux> &niveaux) {
-        const double e = Ecart(niveaux, couleurs, espaces, melange);
+        const double e = EcartAuxIdeaux(niveaux, ideaux, comptes);
         if (e < ecartChoisi && longueurCode(niveaux) <= CalculPseudo::NombreCases) {
             ecartChoisi = e;
             choix = niveaux;
@@ -231,7 +236,7 @@ Degrade::Ajuster(const QList<QColor> &couleurs, const QList<bool> &espaces,
         Etendre(niveaux, comptes);
         essayer(niveaux);
     }
-    for (int pas = 1; pas <= 20; ++pas)
+    for (int pas = 1; pas <= PasMax; ++pas)
         essayer(Calculer(couleurs, pas, espaces, melange));
     return choix;
 }

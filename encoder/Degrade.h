@@ -21,6 +21,8 @@ public:
 
     // At most this many colours: the start, the end and four between them.
     static constexpr int NombreCouleursMax = 6;
+    // The longest step: a colour change every 20 characters.
+    static constexpr int PasMax = 20;
 
     // Through every colour of `couleurs` in turn, each pair a gradient of its own over a run of
     // the selection; a character where one run ends and the next starts takes that colour.

@@ -22,8 +22,7 @@ void BandeDegrade::Afficher(const std::vector<Degrade::Niveaux> &niveaux)
     QList<QColor> cases;
     QStringList noms;
     for (const Degrade::Niveaux &n : niveaux) {
-        cases << QColor(CalculPseudo::ValeurNiveau(n[0]), CalculPseudo::ValeurNiveau(n[1]),
-                        CalculPseudo::ValeurNiveau(n[2]));
+        cases << CalculPseudo::CouleurNiveaux(n);
         noms << cases.last().name();
     }
     if (cases == Cases)

@@ -101,10 +101,7 @@ void CommandesPseudo::ColorerNiveaux(const QList<int> &caracteres,
                                      const std::vector<Degrade::Niveaux> &niveaux)
 {
     ModifierChaqueCaractere(caracteres, [&niveaux](QTextCharFormat &format, int j) {
-        const QColor couleur(CalculPseudo::ValeurNiveau(niveaux[j][0]),
-                             CalculPseudo::ValeurNiveau(niveaux[j][1]),
-                             CalculPseudo::ValeurNiveau(niveaux[j][2]), 255);
-        format.setForeground(QBrush(couleur, Qt::SolidPattern));
+        format.setForeground(QBrush(CalculPseudo::CouleurNiveaux(niveaux[j]), Qt::SolidPattern));
     });
 }
 

@@ -47,7 +47,7 @@ PageDegrade::PageDegrade()
       MessageAjustement(Nouveau<LigneMessage>("messageAjustement"))
 {
     PasDegrade->setMinimum(1);
-    PasDegrade->setMaximum(20);
+    PasDegrade->setMaximum(Degrade::PasMax);
     PasDegrade->setValue(1);
     PasDegrade->setPrefix(tr("Changer de couleur tout les "));
     PasDegrade->setSuffix(tr(" caractère(s)."));

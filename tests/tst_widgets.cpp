@@ -1,4 +1,5 @@
 #include "BoiteModale.h"
+#include "widgets/CompteurMemorise.h"
 #include "widgets/EtapesDegrade.h"
 #include "widgets/LigneCode.h"
 #include "widgets/PanneauMemorise.h"
@@ -52,6 +53,8 @@ class TestWidgets : public QObject
 
 private slots:
     void defaultValues();
+    void countDrawsAsAnLcd_data();
+    void countDrawsAsAnLcd();
     void codeLineShapesWhatNeedsIt_data();
     void codeLineShapesWhatNeedsIt();
     void swatchSnapsAcceptedColour_data();
@@ -221,6 +224,46 @@ void TestWidgets::gradientStopsAddAndRemove()
 
 // A code past plain Latin shows exactly as an ordinary line edit shows it, even after a plain
 // code was shown without shaping.
+void TestWidgets::countDrawsAsAnLcd_data()
+{
+    QTest::addColumn<int>("valeur");
+    QTest::addColumn<qreal>("ratio");
+    for (const qreal ratio : {1.0, 2.0})
+        for (const int valeur : {0, 7, 45, 46, 123})
+            QTest::addRow("%d at %g", valeur, ratio) << valeur << ratio;
+}
+
+// Pixel for pixel what a plain QLCDNumber set up alike draws, drawn and then copied.
+void TestWidgets::countDrawsAsAnLcd()
+{
+    QFETCH(int, valeur);
+    QFETCH(qreal, ratio);
+    const uint chiffres = qMax(2, int(QString::number(valeur).size()));
+    CompteurMemorise compteur(chiffres);
+    QLCDNumber simple(chiffres);
+    QPalette palette;
+    palette.setColor(QPalette::WindowText, Qt::darkBlue);
+    const auto images = [&](QLCDNumber &lcd) {
+        lcd.setSegmentStyle(QLCDNumber::Filled);
+        lcd.setPalette(palette);
+        lcd.resize(64, 40);
+        lcd.display(valeur);
+        QImage image(lcd.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        lcd.render(&image);
+        return image;
+    };
+    const QImage attendue = images(simple);
+    QCOMPARE(images(compteur), attendue);
+    QCOMPARE(images(compteur), attendue); // from the cache
+    int encre = 0;                        // the segments are there, in the palette's ink
+    for (int y = 0; y < attendue.height(); ++y)
+        for (int x = 0; x < attendue.width(); ++x)
+            encre += attendue.pixelColor(x, y) == QColor(Qt::darkBlue);
+    QVERIFY2(encre > 40 * ratio * ratio, qPrintable(QString::number(encre)));
+}
+
 void TestWidgets::codeLineShapesWhatNeedsIt_data()
 {
     QTest::addColumn<QString>("code");

@@ -17,7 +17,11 @@ protected:
     void paintEvent(QPaintEvent *evenement) override;
 
 private:
-    bool EnDessin = false; // drawing into the cache: QLCDNumber's own painting
+    QPixmap Dessiner(qreal ratio);
+
+    // What the copies are drawn from: an unshown LCD set up as this one, since a widget cannot
+    // paint itself into an image from inside its own paint event.
+    QLCDNumber Modele;
 };
 
 #endif

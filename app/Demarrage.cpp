@@ -1,5 +1,6 @@
 #include "app/Demarrage.h"
 
+#include "app/Console.h"
 #include "app/ControleFichiers.h"
 
 #include <QCoreApplication>
@@ -51,8 +52,8 @@ bool FichierSur(const QString &chemin, const std::function<QString(const QByteAr
         pourquoi = probleme(fichier.readAll());
     if (pourquoi.isEmpty())
         return true;
-    std::fprintf(stderr, "Vivarel : « %s » ignoré (%s).\n", qPrintable(chemin),
-                 qPrintable(pourquoi));
+    Console::Ecrire(stderr,
+                    QStringLiteral("Vivarel : « %1 » ignoré (%2).\n").arg(chemin, pourquoi));
     return false;
 }
 

@@ -1,20 +1,18 @@
 #include "app/LigneCommande.h"
 
+#include "app/Console.h"
 #include "app/RenduCommande.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
-
-#include <cstdio>
 
 namespace {
 
 int Refuser(const QString &raison)
 {
-    std::fprintf(stderr, "vivarel: %s\n", qPrintable(raison));
+    Console::Ecrire(stderr, QStringLiteral("vivarel: %1\n").arg(raison));
     return 2;
 }
 
@@ -38,10 +36,10 @@ int Rendre(const QCommandLineParser &analyse, bool compris, const QCommandLineOp
         return Refuser(QStringLiteral("--format png needs --output FILE"));
     QStringList codes{analyse.value(rendu)};
     if (codes.first() == QStringLiteral("-")) {
-        QFile entree;
-        if (!entree.open(stdin, QIODevice::ReadOnly))
+        bool lu = false;
+        codes = RenduCommande::Lignes(Console::LireEntree(&lu));
+        if (!lu)
             return Refuser(QStringLiteral("cannot read standard input"));
-        codes = RenduCommande::Lignes(entree.readAll());
     }
     return RenduCommande::Executer(codes, RenduCommande::Format(choisi), analyse.value(fichier),
                                    analyse.isSet(couper), argc, argv);
@@ -54,9 +52,7 @@ int LigneCommande::Traiter(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Vivarel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VIVAREL_VERSION));
 
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+    const QStringList arguments = Console::Arguments(argc, argv);
     QCommandLineParser analyse;
     analyse.setApplicationDescription(
         QStringLiteral("Colore et met en forme un pseudo Trackmania et écrit son code."));
@@ -87,13 +83,13 @@ int LigneCommande::Traiter(int argc, char *argv[])
     const bool compris = analyse.parse(arguments);
     if (analyse.isSet(aide)) {
         // Without an application object Qt does not know the program's name yet.
-        std::fputs(qPrintable(analyse.helpText().replace(QStringLiteral("<executable_name>"),
-                                                         QFileInfo(arguments.first()).fileName())),
-                   stdout);
+        Console::Ecrire(stdout,
+                        analyse.helpText().replace(QStringLiteral("<executable_name>"),
+                                                   QFileInfo(arguments.first()).fileName()));
         return 0;
     }
     if (analyse.isSet(version)) {
-        std::printf("Vivarel %s\n", VIVAREL_VERSION);
+        Console::Ecrire(stdout, QByteArrayLiteral("Vivarel " VIVAREL_VERSION "\n"));
         return 0;
     }
     if (analyse.isSet(rendu) || analyse.isSet(format) || analyse.isSet(fichier) ||
@@ -105,9 +101,9 @@ int LigneCommande::Traiter(int argc, char *argv[])
                                    arguments.contains(QStringLiteral("-platform"));
     if (!plateformeChoisie && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        std::fputs("Vivarel : aucun affichage (DISPLAY et WAYLAND_DISPLAY sont vides) : "
-                   "lancez Vivarel depuis un bureau.\n",
-                   stderr);
+        Console::Ecrire(stderr, QByteArrayLiteral("Vivarel : aucun affichage (DISPLAY et "
+                                                  "WAYLAND_DISPLAY sont vides) : lancez Vivarel "
+                                                  "depuis un bureau.\n"));
         return 1;
     }
 #endif

@@ -1,12 +1,13 @@
 #include "app/RenduCommande.h"
 
+#include "app/Console.h"
+#include "app/HorsEcran.h"
+
 #include "encoder/FormesTexte.h"
 #include "widgets/DessinJeu.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
-
-#include <cstdio>
 
 QStringList RenduCommande::Lignes(const QByteArray &entree)
 {
@@ -44,16 +45,16 @@ int RenduCommande::Executer(const QStringList &codes, Format format, const QStri
                           .toUtf8() +
                       '\n';
         }
-        std::fwrite(sortie.constData(), 1, size_t(sortie.size()), stdout);
-        return std::fflush(stdout) == 0 ? 0 : 1;
+        return Console::Ecrire(stdout, sortie) ? 0 : 1;
     }
     // The image is what the game keeps in any case, as the preview draws it.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    HorsEcran::Preparer();
     QGuiApplication application(argc, argv);
+    HorsEcran::AppliquerPolice();
     for (int i = 0; i < codes.size(); ++i) {
         const QString nom = Fichier(fichier, i + 1, int(codes.size()));
         if (!DessinJeu::Image(codes[i], 2).save(nom, "PNG")) {
-            std::fprintf(stderr, "vivarel: cannot write %s\n", qPrintable(nom));
+            Console::Ecrire(stderr, QStringLiteral("vivarel: cannot write %1\n").arg(nom));
             return 1;
         }
     }

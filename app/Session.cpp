@@ -1,5 +1,6 @@
 #include "app/Session.h"
 
+#include "app/Console.h"
 #include "app/FichierJoueur.h"
 #include "app/Reglages.h"
 #include "window/PageCollection.h"
@@ -9,8 +10,6 @@
 #include <QIcon>
 #include <QSettings>
 #include <QStandardPaths>
-
-#include <cstdio>
 
 Session::Session(const QString &fichierReglages, const QString &dossierDonnees)
     : Ecriture([this] { Ecrire(); })
@@ -32,6 +31,9 @@ Session::Session(const QString &fichierReglages, const QString &dossierDonnees)
     RelierDegrades();
     connect(&FenetrePrincipale, &Fen_Principale::EtatModifie, &Ecriture, &Sauvegarde::Signaler);
     connect(&Signaux, &SignauxFin::FinDemandee, this, &Session::Fermer);
+    // Logging off or shutting down: Windows ends the process soon after the session manager
+    // has asked, whatever the program is doing, so what is pending is written before answering.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &Session::Terminer);
 }
 
 Session::~Session() = default;
@@ -109,7 +111,7 @@ void Session::Montrer()
 {
     FenetrePrincipale.show();
     for (const QString &avis : Avertissements) {
-        std::fprintf(stderr, "Vivarel : %s\n", qPrintable(avis));
+        Console::Ecrire(stderr, QStringLiteral("Vivarel : %1\n").arg(avis));
         FenetrePrincipale.Avertir(avis);
     }
 }

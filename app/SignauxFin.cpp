@@ -48,6 +48,43 @@ void SignauxFin::Lire()
     emit FinDemandee();
 }
 
+#elif defined(Q_OS_WIN)
+#include <windows.h>
+
+namespace {
+
+SignauxFin *Actif = nullptr;
+
+// Runs on a thread of its own that Windows starts: it hands the request to the event loop.
+BOOL WINAPI SurEvenement(DWORD evenement)
+{
+    QMetaObject::invokeMethod(Actif, &SignauxFin::FinDemandee, Qt::QueuedConnection);
+    // For Ctrl+C and Ctrl+Break the process lives on; for a closed console, a logoff or a
+    // shutdown it ends as soon as this returns, so this waits: the program's own exit, once
+    // it has saved, ends the wait with the process (Windows allows five seconds or more).
+    if (evenement != CTRL_C_EVENT && evenement != CTRL_BREAK_EVENT)
+        Sleep(10000);
+    return TRUE;
+}
+
+} // namespace
+
+// Ctrl+C, Ctrl+Break, closing the console, logoff and shutdown, for the console companion; the
+// window program hears a session's end from Qt (commitDataRequest).
+SignauxFin::SignauxFin()
+{
+    Actif = this;
+    SetConsoleCtrlHandler(SurEvenement, TRUE);
+}
+
+SignauxFin::~SignauxFin()
+{
+    SetConsoleCtrlHandler(SurEvenement, FALSE);
+    Actif = nullptr;
+}
+
+void SignauxFin::Lire() {}
+
 #else
 
 SignauxFin::SignauxFin() = default;

@@ -1,4 +1,5 @@
 #include "app/Demarrage.h"
+#include "app/HorsEcran.h"
 #include "app/Reglages.h"
 #include "encoder/FormesTexte.h"
 #include "widgets/BanniereTitre.h"
@@ -279,8 +280,11 @@ void TestStartup::commandLine_data()
     QTest::addColumn<int>("sortie");
     QTest::addColumn<QString>("texte"); // the start of what it prints
     QTest::newRow("--version") << "--version" << 0 << "Vivarel 1.0\n";
-    QTest::newRow("--help") << "--help" << 0 << "Usage: vivarel [options]\n";
+    QTest::newRow("--help") << "--help" << 0
+                            << "Usage: " + QFileInfo(PROGRAMME).fileName() + " [options]\n";
+#ifdef Q_OS_UNIX
     QTest::newRow("no display") << "" << 1 << "Vivarel : aucun affichage";
+#endif
 }
 
 namespace {
@@ -315,6 +319,8 @@ void TestStartup::commandLine()
     const QString ecrit =
         QString::fromUtf8(vivarel->readAllStandardOutput() + vivarel->readAllStandardError());
     QVERIFY2(ecrit.startsWith(texte), qPrintable(ecrit));
+    QVERIFY2(!ecrit.contains(QChar::ReplacementCharacter), "not UTF-8");
+    QVERIFY(!ecrit.contains(u'\r'));
     QCOMPARE(ecrit.count(u'\n') == 1, option != QStringLiteral("--help"));
 }
 
@@ -346,6 +352,10 @@ void TestStartup::renderWithoutDisplay_data()
         QTest::addRow("%s from 1,000 lines", qPrintable(format))
             << QStringList{"--format", format} << mille << forme;
     }
+    // Outside any ANSI code page, which is what Windows hands a program as argv.
+    QTest::newRow("an argument in any script")
+        << QStringList() << QStringList{QStringLiteral("$f00Ça ★ ǅ ヅ $i$0c0Ж")}
+        << Forme(&FormesTexte::Texte);
     QTest::newRow("cut to what the game keeps")
         << QStringList{"--cut"} << QStringList{long_}
         << Forme([](const QString &c) { return FormesTexte::Texte(FormesTexte::Couper(c)); });
@@ -390,6 +400,7 @@ void TestStartup::renderPng()
     std::unique_ptr<QProcess> seul(
         SansAffichage({"--render", code, "--format", "png", "--output", fichier}));
     QCOMPARE(seul->exitCode(), 0);
+    HorsEcran::AppliquerPolice();
     const QImage attendue = DessinJeu::Image(code, 2);
     QImage image(fichier);
     image.setDevicePixelRatio(attendue.devicePixelRatio());
@@ -399,10 +410,11 @@ void TestStartup::renderPng()
     QCOMPARE(image.pixelColor(0, 0), DessinJeu::Fond);
 
     std::unique_ptr<QProcess> lignes(
-        SansAffichage({"--render", "-", "--format", "png", "--output", fichier}, "a\nb\n"));
+        SansAffichage({"--render", "-", "--format", "png", "--output", fichier}, "ab\nba\n"));
     QCOMPARE(lignes->exitCode(), 0);
-    QVERIFY(QFile::exists(dossier.filePath(QStringLiteral("pseudo-1.png"))));
-    QVERIFY(QFile::exists(dossier.filePath(QStringLiteral("pseudo-2.png"))));
+    // Drawn with real glyphs: where every glyph is the same missing-glyph box, "ab" is "ba".
+    QVERIFY(QImage(dossier.filePath(QStringLiteral("pseudo-1.png"))) !=
+            QImage(dossier.filePath(QStringLiteral("pseudo-2.png"))));
 }
 
 QTEST_MAIN(TestStartup)

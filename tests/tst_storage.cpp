@@ -16,8 +16,12 @@
 #include <QTextEdit>
 #include <QtTest>
 
+#ifdef Q_OS_UNIX
 #include <csignal>
 #include <unistd.h>
+#else
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -31,10 +35,14 @@ QTextEdit *Champ(Session &session)
     return session.Fenetre().findChild<QTextEdit *>(QStringLiteral("editeurPseudo"));
 }
 
-// The program's session in a child process; its first line is the code it shows.
-QString Lancer(QProcess &enfant, const QString &fichier, const QString &texte = QString())
+// The program's session in a child process; its first line is the code it shows. `natif`: with
+// the system's own windows rather than offscreen ones.
+QString Lancer(QProcess &enfant, const QString &fichier, const QString &texte = QString(),
+               bool natif = false)
 {
     QStringList arguments{fichier, QFileInfo(fichier).absolutePath()};
+    if (natif)
+        arguments << QStringLiteral("-platform") << QStringLiteral("windows");
     if (!texte.isEmpty())
         arguments << texte;
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
@@ -45,6 +53,36 @@ QString Lancer(QProcess &enfant, const QString &fichier, const QString &texte = 
         return QStringLiteral("(no answer)");
     return QString::fromLocal8Bit(enfant.readLine()).trimmed();
 }
+
+#ifdef Q_OS_WIN
+// A logoff or shutdown as Windows does it: it asks each of the program's windows whether the
+// session may end, and from then on the process may be ended at any moment, whatever it is
+// doing (here at once, before the half-second delay of saving as the player goes).
+void FinirSession(QProcess &enfant)
+{
+    struct Recherche
+    {
+        DWORD processus;
+        QList<HWND> fenetres;
+    } recherche{DWORD(enfant.processId()), {}};
+    EnumWindows(
+        [](HWND fenetre, LPARAM donnees) -> BOOL {
+            auto *r = reinterpret_cast<Recherche *>(donnees);
+            DWORD processus = 0;
+            GetWindowThreadProcessId(fenetre, &processus);
+            if (processus == r->processus)
+                r->fenetres << fenetre;
+            return TRUE;
+        },
+        LPARAM(&recherche));
+    QVERIFY(!recherche.fenetres.isEmpty());
+    DWORD_PTR reponse = 0;
+    for (HWND fenetre : recherche.fenetres)
+        SendMessageTimeoutW(fenetre, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_ABORTIFHUNG,
+                            5000, &reponse);
+    enfant.kill();
+}
+#endif
 
 } // namespace
 
@@ -98,12 +136,16 @@ void TestStorage::savedAsTheyGo()
 
 void TestStorage::endedFromOutside_data()
 {
-    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("signal");  // 0: the session ends (Windows)
     QTest::addColumn<int>("attente"); // before the signal, in milliseconds
+#ifdef Q_OS_UNIX
     QTest::newRow("SIGTERM") << int(SIGTERM) << 0;
     QTest::newRow("SIGINT") << int(SIGINT) << 0;
     QTest::newRow("SIGHUP") << int(SIGHUP) << 0;
     QTest::newRow("SIGKILL past the delay") << int(SIGKILL) << Sauvegarde::AttenteMax + 500;
+#else
+    QTest::newRow("logoff") << 0 << 0;
+#endif
 }
 
 // Typed, then ended from outside: the next start finds the nickname.
@@ -113,11 +155,18 @@ void TestStorage::endedFromOutside()
     QFETCH(int, attente);
     const QString fichier = Dossier.filePath(QStringLiteral("fin%1.ini").arg(signal));
     QProcess enfant;
-    QCOMPARE(Lancer(enfant, fichier, QStringLiteral("Bonjour")), QStringLiteral("Bonjour"));
+    QCOMPARE(Lancer(enfant, fichier, QStringLiteral("Bonjour"), signal == 0),
+             QStringLiteral("Bonjour"));
     QTest::qWait(attente);
+#ifdef Q_OS_UNIX
     ::kill(pid_t(enfant.processId()), signal);
+    const bool tue = signal == SIGKILL;
+#else
+    FinirSession(enfant);
+    const bool tue = true;
+#endif
     QVERIFY(enfant.waitForFinished(20000));
-    if (signal != SIGKILL) {
+    if (!tue) {
         QCOMPARE(enfant.exitStatus(), QProcess::NormalExit);
         QCOMPARE(enfant.exitCode(), 0);
     }

@@ -333,6 +333,10 @@
         <source>Met le caractère choisi à la place du curseur</source>
         <translation>Setzt das gewählte Zeichen an die Cursorposition</translation>
     </message>
+    <message>
+        <source>Lettre</source>
+        <translation>Buchstabe</translation>
+    </message>
 </context>
 <context>
     <name>PageCollection</name>

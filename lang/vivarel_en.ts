@@ -333,6 +333,10 @@
         <source>Met le caractère choisi à la place du curseur</source>
         <translation>Puts the chosen character at the cursor</translation>
     </message>
+    <message>
+        <source>Lettre</source>
+        <translation>Letter</translation>
+    </message>
 </context>
 <context>
     <name>PageCollection</name>

@@ -333,6 +333,10 @@
         <source>Met le caractère choisi à la place du curseur</source>
         <translation>Met le caractère choisi à la place du curseur</translation>
     </message>
+    <message>
+        <source>Lettre</source>
+        <translation>Lettre</translation>
+    </message>
 </context>
 <context>
     <name>PageCollection</name>

@@ -14,6 +14,12 @@ QFont PoliceDuPseudo(int etirement)
 {
     QFont police;
     police.setFamily(QStringLiteral("Arial"));
+    // Where a system lacks Arial (Wine; fontconfig does the same on Linux), its
+    // metric-compatible faces stand in, else a sans-serif one, not what the matcher finds first.
+    if (QFont::substitutes(police.family()).isEmpty())
+        QFont::insertSubstitutions(police.family(),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    police.setStyleHint(QFont::SansSerif);
     police.setPointSize(16);
     police.setStretch(etirement);
     return police;

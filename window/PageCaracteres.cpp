@@ -53,6 +53,16 @@ PageCaracteres::PageCaracteres()
 {
     for (int i = 0; i < CatalogueCaracteres::NombreLettres; ++i)
         ListesRessemblants[i] = QString::fromUtf8(CatalogueCaracteres::Ressemblants[i]);
+    // Screen readers on Windows take a combo box's name from the box alone (on Linux they fall
+    // back to its current character): each is named after its caption.
+    const std::pair<QComboBox *, QRadioButton *> legendes[] = {
+        {ListeRessemblants, RadioRessemblant},
+        {ListeDoublesLettres, RadioDoubleLettre},
+        {ListeSmileys, RadioSmiley},
+        {ListeAutres, RadioAutre}};
+    for (const auto &[liste, radio] : legendes)
+        liste->setAccessibleName(radio->text().remove(u':').trimmed());
+    ListeLettres->setAccessibleName(tr("Lettre"));
     RadioRessemblant->setChecked(true);
     AideCaracteres->setOpenExternalLinks(true);
     BoutonInserer->setToolTip(tr("Met le caractère choisi à la place du curseur"));

@@ -4,6 +4,9 @@
 #   ./build.sh test   install what is missing, build, run every test headless, then again
 #                     built with AddressSanitizer and UndefinedBehaviorSanitizer, then fuzz
 #                     the code decoder for a minute
+#   ./build.sh windows  the same set-up, then Vivarel for 64-bit Windows: Qt cross-built once
+#                     into a cache folder, the program, a zip and an installer in build-windows/,
+#                     and its tests under Wine (packaging/windows/build.sh)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -12,15 +15,35 @@ packages=(cmake g++ ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tr
           fonts-thai-tlwg fonts-lohit-deva fonts-unifont clang libclang-rt-14-dev
           desktop-file-utils appstream dpkg-dev lintian)
 
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo=sudo
+update=0
+if [ "${1:-run}" = windows ]; then
+    packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis zip unzip
+               xvfb xdotool imagemagick x11-utils)
+    # Qt for Windows is built from Debian's own qtbase source, so apt needs the source lists.
+    if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+        for f in /etc/apt/sources.list.d/*.sources; do
+            if grep -q '^Suites: bookworm' "$f"; then
+                $sudo sed -i 's/^Types: deb$/Types: deb deb-src/' "$f"
+            fi
+        done
+        if [ -f /etc/apt/sources.list ]; then
+            sed -n 's/^deb /deb-src /p' /etc/apt/sources.list |
+                $sudo tee /etc/apt/sources.list.d/vivarel-deb-src.list >/dev/null
+        fi
+        update=1
+    fi
+fi
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo=sudo
+if [ ${#missing[@]} -gt 0 ] || [ $update -eq 1 ]; then
     $sudo apt-get update
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+    [ ${#missing[@]} -eq 0 ] ||
+        $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
 [ -f build/CMakeCache.txt ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
@@ -53,5 +76,6 @@ case "${1:-run}" in
         ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
             ctest --test-dir build-asan --output-on-failure
         ;;
-    *)    echo "usage: $0 run|test" >&2; exit 2 ;;
+    windows) exec packaging/windows/build.sh ;;
+    *)    echo "usage: $0 run|test|windows" >&2; exit 2 ;;
 esac

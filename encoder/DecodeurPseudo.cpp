@@ -122,7 +122,10 @@ DecodeurPseudo::Lecture DecodeurPseudo::Lire(const QString &code)
             break;
         }
         default:
-            break; // an unknown code and its "$" both vanish
+            // An unknown code and its "$" both vanish, the whole character even where it is
+            // two UTF-16 units: half of one would be no character at all.
+            i += code.at(i).isHighSurrogate() && i + 1 < taille && code.at(i + 1).isLowSurrogate();
+            break;
         }
     }
     return lecture;

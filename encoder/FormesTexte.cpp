@@ -45,9 +45,12 @@ QString Lisible(QString texte)
 
 } // namespace
 
+// Half of a character outside the BMP is no character at all: the cut stops before it.
 QString FormesTexte::Couper(const QString &code)
 {
-    return code.left(CalculPseudo::NombreCases);
+    const int garde = CalculPseudo::NombreCases;
+    return code.left(code.size() > garde && code.at(garde - 1).isHighSurrogate() ? garde - 1
+                                                                                 : garde);
 }
 
 QString FormesTexte::Texte(const QString &code)

@@ -617,6 +617,12 @@ void TestEncoder::textForms_data()
                             << "ab" << QStringList{"255;0;0", ""};
     QTest::newRow("controls") << QStringLiteral("$00fa\x1b[2Jb\x07")
                               << QStringLiteral("a\x1b[2Jb\x07") << QStringList{"0;0;255"};
+    // A character outside the BMP is two UTF-16 units: neither a code nor a cut splits it.
+    QTest::newRow("$ before an emoji")
+        << QStringLiteral("$😀x$f00😀$$😀") << QStringLiteral("x😀$😀") << QStringList{"", "255;0;0"};
+    QTest::newRow("a cut across an emoji")
+        << QString(44, u'a') + QStringLiteral("😀") << QString(44, u'a') + QStringLiteral("😀")
+        << QStringList{""};
     QTest::newRow("100,000 characters")
         << "$0c8" + QString(100000, u'x') << QString(100000, u'x') << QStringList{"0;204;136"};
 }
@@ -647,7 +653,11 @@ void TestEncoder::textForms()
         depuis = int(ansi.indexOf(QStringLiteral("38;2;") + couleur, depuis));
         QVERIFY2(depuis >= 0, qPrintable(couleur));
     }
-    QVERIFY(FormesTexte::Couper(code).size() <= CalculPseudo::NombreCases);
+    const QString coupe = FormesTexte::Couper(code);
+    QVERIFY(coupe.size() <= CalculPseudo::NombreCases);
+    QVERIFY(code.startsWith(coupe));
+    for (const QString &forme : {texte, html, ansi, coupe, FormesTexte::Texte(coupe)})
+        QVERIFY2(QStringView(forme).isValidUtf16(), qPrintable(forme));
 }
 
 // Ottosson's own figures; every game colour comes back within 1/255.

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <csignal>
+
 #ifdef Q_OS_WIN
 #include <fcntl.h>
 #include <io.h>
@@ -19,15 +21,23 @@ bool EcrireOctets(std::FILE *flux, const QByteArray &octets)
            std::fflush(flux) == 0;
 }
 
-QByteArray LireOctets(bool *lu)
+bool LireLigneOctets(QByteArray *ligne, bool *echec)
 {
-    QByteArray octets;
-    char morceau[65536];
-    size_t nombre;
-    while ((nombre = std::fread(morceau, 1, sizeof morceau, stdin)) > 0)
-        octets.append(morceau, qsizetype(nombre));
-    *lu = !std::ferror(stdin);
-    return octets;
+    ligne->clear();
+    char morceau[4096];
+    while (std::fgets(morceau, sizeof morceau, stdin)) {
+        ligne->append(morceau);
+        if (ligne->endsWith('\n'))
+            break;
+    }
+    *echec = std::ferror(stdin);
+    if (ligne->isEmpty())
+        return false;
+    if (ligne->endsWith('\n'))
+        ligne->chop(1);
+    if (ligne->endsWith('\r'))
+        ligne->chop(1);
+    return true;
 }
 
 #ifdef Q_OS_WIN
@@ -70,28 +80,30 @@ bool Console::Ecrire(std::FILE *flux, const QByteArray &utf8)
     return EcrireOctets(flux, utf8);
 }
 
-QByteArray Console::LireEntree(bool *lu)
+bool Console::LireLigne(QByteArray *ligne, bool *echec)
 {
     if (const HANDLE console = ConsoleDe(stdin)) {
-        // Typed at the console: UTF-16 until Ctrl+Z.
-        QString texte;
+        // Typed at the console: a line of UTF-16 at a time, until Ctrl+Z.
+        *echec = false;
         wchar_t morceau[4096];
         DWORD nombre = 0;
-        while (ReadConsoleW(console, morceau, DWORD(std::size(morceau)), &nombre, nullptr) &&
-               nombre > 0) {
-            texte += QString::fromWCharArray(morceau, int(nombre));
-            if (const qsizetype fin = texte.indexOf(QChar(0x1a)); fin >= 0) {
-                texte.truncate(fin);
-                break;
-            }
-        }
-        *lu = true;
-        return texte.toUtf8();
+        if (!ReadConsoleW(console, morceau, DWORD(std::size(morceau)), &nombre, nullptr))
+            return false;
+        QString texte = QString::fromWCharArray(morceau, int(nombre));
+        if (texte.startsWith(QChar(0x1a)) || texte.isEmpty())
+            return false;
+        while (texte.endsWith(u'\n') || texte.endsWith(u'\r'))
+            texte.chop(1);
+        *ligne = texte.toUtf8();
+        return true;
     }
-    // Text mode would stop at the first Ctrl+Z byte and drop carriage returns.
+    // Text mode would stop at the first Ctrl+Z byte.
     _setmode(_fileno(stdin), _O_BINARY);
-    return LireOctets(lu);
+    return LireLigneOctets(ligne, echec);
 }
+
+// Windows has no SIGPIPE: a write to a pipe whose reader is gone fails with EPIPE as it is.
+void Console::IgnorerLecteurParti() {}
 
 #else
 
@@ -108,9 +120,14 @@ bool Console::Ecrire(std::FILE *flux, const QByteArray &utf8)
     return EcrireOctets(flux, utf8);
 }
 
-QByteArray Console::LireEntree(bool *lu)
+bool Console::LireLigne(QByteArray *ligne, bool *echec)
 {
-    return LireOctets(lu);
+    return LireLigneOctets(ligne, echec);
+}
+
+void Console::IgnorerLecteurParti()
+{
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 #endif

@@ -18,8 +18,12 @@ struct Console
     {
         return Ecrire(flux, texte.toUtf8());
     }
-    // Standard input to its end, as UTF-8; false in `lu` when it could not be read.
-    static QByteArray LireEntree(bool *lu);
+    // One line of standard input as it arrives, without its line break, as UTF-8; false at the
+    // end, or when it could not be read (`*echec`, with errno).
+    static bool LireLigne(QByteArray *ligne, bool *echec);
+    // Before writing: a reader that stops reading (`| head -1`) makes a write fail with EPIPE
+    // rather than end the program with a signal.
+    static void IgnorerLecteurParti();
 };
 
 #endif

@@ -34,15 +34,8 @@ int Rendre(const QCommandLineParser &analyse, bool compris, const QCommandLineOp
         return Refuser(QStringLiteral("--format is text, html, ansi or png"));
     if (choisi == RenduCommande::Png && analyse.value(fichier).isEmpty())
         return Refuser(QStringLiteral("--format png needs --output FILE"));
-    QStringList codes{analyse.value(rendu)};
-    if (codes.first() == QStringLiteral("-")) {
-        bool lu = false;
-        codes = RenduCommande::Lignes(Console::LireEntree(&lu));
-        if (!lu)
-            return Refuser(QStringLiteral("cannot read standard input"));
-    }
-    return RenduCommande::Executer(codes, RenduCommande::Format(choisi), analyse.value(fichier),
-                                   analyse.isSet(couper), argc, argv);
+    return RenduCommande::Executer(analyse.value(rendu), RenduCommande::Format(choisi),
+                                   analyse.value(fichier), analyse.isSet(couper), argc, argv);
 }
 
 } // namespace

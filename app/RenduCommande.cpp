@@ -2,29 +2,58 @@
 
 #include "app/Console.h"
 #include "app/HorsEcran.h"
-
 #include "encoder/FormesTexte.h"
 #include "widgets/DessinJeu.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageWriter>
 
-QStringList RenduCommande::Lignes(const QByteArray &entree)
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+int Echouer(const QString &quoi, const QString &pourquoi)
 {
-    QStringList lignes;
-    for (QByteArray ligne : entree.split('\n')) {
-        if (ligne.endsWith('\r'))
-            ligne.chop(1);
-        lignes << QString::fromUtf8(ligne);
-    }
-    if (entree.endsWith('\n') || entree.isEmpty())
-        lignes.removeLast();
-    return lignes;
+    Console::Ecrire(stderr, QStringLiteral("vivarel: %1: %2\n").arg(quoi, pourquoi));
+    return 1;
 }
 
-QString RenduCommande::Fichier(const QString &fichier, int numero, int nombre)
+QString Raison()
 {
-    if (nombre == 1)
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+QByteArray Ligne(const QString &code, RenduCommande::Format format)
+{
+    return (format == RenduCommande::Html   ? FormesTexte::Html(code)
+            : format == RenduCommande::Ansi ? FormesTexte::Ansi(code)
+                                            : FormesTexte::Texte(code))
+               .toUtf8() +
+           '\n';
+}
+
+// 0, or the exit code.
+int Dessiner(const QString &code, const QString &nom)
+{
+    QFile fichier(nom);
+    if (!fichier.open(QIODevice::WriteOnly))
+        return Echouer(nom, fichier.errorString());
+    QImageWriter ecriture(&fichier, "PNG");
+    if (!ecriture.write(DessinJeu::Image(code, 2)) || !fichier.flush())
+        return Echouer(nom, fichier.error() != QFile::NoError ? fichier.errorString()
+                                                              : ecriture.errorString());
+    return 0;
+}
+
+} // namespace
+
+QString RenduCommande::Fichier(const QString &fichier, int numero)
+{
+    if (numero == 0)
         return fichier;
     const QFileInfo info(fichier);
     const QString suffixe = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
@@ -32,31 +61,30 @@ QString RenduCommande::Fichier(const QString &fichier, int numero, int nombre)
            suffixe;
 }
 
-int RenduCommande::Executer(const QStringList &codes, Format format, const QString &fichier,
-                            bool couper, int argc, char *argv[])
+int RenduCommande::Executer(const QString &code, Format format, const QString &fichier, bool couper,
+                            int argc, char *argv[])
 {
-    if (format != Png) {
-        QByteArray sortie;
-        for (const QString &code : codes) {
-            const QString garde = couper ? FormesTexte::Couper(code) : code;
-            sortie += (format == Html   ? FormesTexte::Html(garde)
-                       : format == Ansi ? FormesTexte::Ansi(garde)
-                                        : FormesTexte::Texte(garde))
-                          .toUtf8() +
-                      '\n';
-        }
-        return Console::Ecrire(stdout, sortie) ? 0 : 1;
+    std::unique_ptr<QGuiApplication> application;
+    if (format == Png) {
+        // The image is what the game keeps in any case, as the preview draws it.
+        HorsEcran::Preparer();
+        application = std::make_unique<QGuiApplication>(argc, argv);
+        HorsEcran::AppliquerPolice();
     }
-    // The image is what the game keeps in any case, as the preview draws it.
-    HorsEcran::Preparer();
-    QGuiApplication application(argc, argv);
-    HorsEcran::AppliquerPolice();
-    for (int i = 0; i < codes.size(); ++i) {
-        const QString nom = Fichier(fichier, i + 1, int(codes.size()));
-        if (!DessinJeu::Image(codes[i], 2).save(nom, "PNG")) {
-            Console::Ecrire(stderr, QStringLiteral("vivarel: cannot write %1\n").arg(nom));
-            return 1;
+    Console::IgnorerLecteurParti();
+    const bool entree = code == QStringLiteral("-");
+    QByteArray ligne = code.toUtf8();
+    bool echec = false;
+    for (int numero = 1; entree ? Console::LireLigne(&ligne, &echec) : numero == 1; ++numero) {
+        QString lu = QString::fromUtf8(ligne);
+        if (couper)
+            lu = FormesTexte::Couper(lu);
+        if (format == Png) {
+            if (const int sortie = Dessiner(lu, Fichier(fichier, entree ? numero : 0)))
+                return sortie;
+        } else if (!Console::Ecrire(stdout, Ligne(lu, format))) {
+            return errno == EPIPE ? 0 : Echouer(QStringLiteral("standard output"), Raison());
         }
     }
-    return 0;
+    return echec ? Echouer(QStringLiteral("standard input"), Raison()) : 0;
 }

@@ -1,9 +1,7 @@
 #ifndef RENDUCOMMANDE_H
 #define RENDUCOMMANDE_H
 
-#include <QByteArray>
 #include <QString>
-#include <QStringList>
 
 // `vivarel --render`: nicknames' codes turned into text, HTML, terminal colours or images, for
 // scripts, bots and server logs. The text forms need no display and no application object;
@@ -12,14 +10,15 @@ struct RenduCommande
 {
     enum Format { Texte, Html, Ansi, Png };
 
-    // `codes` one per nickname; the output, one line each, on standard output, or for an image
-    // in `fichier` (numbered "-1", "-2" … before its extension when there are several). The
-    // exit code.
-    static int Executer(const QStringList &codes, Format format, const QString &fichier,
-                        bool couper, int argc, char *argv[]);
-    // One code per line of `entree`, a final line break or carriage return left out.
-    static QStringList Lignes(const QByteArray &entree);
-    static QString Fichier(const QString &fichier, int numero, int nombre);
+    // `code`, or with "-" one code per line of standard input, each answered as soon as it is
+    // read, so that a program can talk to it line by line: one line on standard output, or an
+    // image in `fichier` (for standard input numbered "-1", "-2" … before its extension). The
+    // exit code: 0, or 1 with one line on standard error naming what could not be read or
+    // written and why; a reader that stops reading ends it quietly.
+    static int Executer(const QString &code, Format format, const QString &fichier, bool couper,
+                        int argc, char *argv[]);
+    // `fichier` numbered before its extension; 0 leaves it as it is.
+    static QString Fichier(const QString &fichier, int numero);
 };
 
 #endif

@@ -93,6 +93,9 @@ private slots:
     void commandLine();
     void renderWithoutDisplay_data();
     void renderWithoutDisplay();
+    void renderAnswersEachLine();
+    void renderFailures_data();
+    void renderFailures();
     void renderPng();
 };
 
@@ -389,6 +392,68 @@ void TestStartup::renderWithoutDisplay()
     for (const QString &code : codes)
         attendu << forme(code);
     QCOMPARE(QString::fromUtf8(vivarel->readAllStandardOutput()), attendu.join(u'\n') + u'\n');
+}
+
+// A program talking to it: each line is answered before the next is written.
+void TestStartup::renderAnswersEachLine()
+{
+    std::unique_ptr<QProcess> vivarel(new QProcess);
+    vivarel->start(QStringLiteral(PROGRAMME), {"--render", "-", "--format", "html"});
+    for (const QString code : {"$f00un", "$i$0f0deux", "", "$$trois"}) {
+        vivarel->write(code.toUtf8() + '\n');
+        QVERIFY2(vivarel->waitForReadyRead(10000), qPrintable(code));
+        while (!vivarel->canReadLine())
+            QVERIFY(vivarel->waitForReadyRead(10000));
+        QCOMPARE(QString::fromUtf8(vivarel->readLine()), FormesTexte::Html(code) + u'\n');
+    }
+    vivarel->closeWriteChannel();
+    QVERIFY(vivarel->waitForFinished(10000));
+    QCOMPARE(vivarel->exitCode(), 0);
+}
+
+void TestStartup::renderFailures_data()
+{
+    QTest::addColumn<QString>("entree"); // a file for standard input; none for many lines
+    QTest::addColumn<QString>("sortie"); // a file for standard output
+    QTest::addColumn<bool>("lecteurParti");
+    QTest::addColumn<QString>("message"); // what the one line on stderr names; none: quiet
+    QTest::newRow("the reader gone") << ""
+                                     << "" << true << "";
+#ifdef Q_OS_UNIX
+    QTest::newRow("a full disk") << ""
+                                 << "/dev/full" << false << "standard output";
+    QTest::newRow("a folder for input") << "/"
+                                        << "" << false << "standard input";
+#endif
+}
+
+// A stream that fails gives one line naming it, and 1; a reader that leaves ends it quietly.
+void TestStartup::renderFailures()
+{
+    QFETCH(QString, entree);
+    QFETCH(QString, sortie);
+    QFETCH(bool, lecteurParti);
+    QFETCH(QString, message);
+    QProcess vivarel;
+    if (!entree.isEmpty())
+        vivarel.setStandardInputFile(entree);
+    if (!sortie.isEmpty())
+        vivarel.setStandardOutputFile(sortie);
+    vivarel.start(QStringLiteral(PROGRAMME), {"--render", "-"});
+    if (entree.isEmpty()) {
+        vivarel.write(QByteArray("$f00un nickname\n").repeated(20000));
+        if (lecteurParti) {
+            QVERIFY(vivarel.waitForReadyRead(10000));
+            vivarel.closeReadChannel(QProcess::StandardOutput);
+        }
+        vivarel.closeWriteChannel();
+    }
+    QVERIFY(vivarel.waitForFinished(20000));
+    QCOMPARE(vivarel.exitStatus(), QProcess::NormalExit);
+    const QString erreurs = QString::fromUtf8(vivarel.readAllStandardError());
+    QCOMPARE(vivarel.exitCode(), message.isEmpty() ? 0 : 1);
+    QCOMPARE(erreurs.count(u'\n'), message.isEmpty() ? 0 : 1);
+    QVERIFY2(erreurs.contains(message), qPrintable(erreurs));
 }
 
 // The image is the preview's drawing at twice the scale, one file per line.

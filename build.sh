@@ -20,7 +20,7 @@ sudo=""
 update=0
 if [ "${1:-run}" = windows ]; then
     packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis zip unzip
-               xvfb xdotool imagemagick x11-utils)
+               xvfb xdotool imagemagick x11-utils tmux)
     # Qt for Windows is built from Debian's own qtbase source, so apt needs the source lists.
     if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/; then
         for f in /etc/apt/sources.list.d/*.sources; do

@@ -6,7 +6,8 @@
 # 2. --render in every text form, byte for byte against the Linux build;
 # 3. the window: a nickname typed into it gives the same code as on Linux, and its start-up
 #    time beside Linux's;
-# 4. the installer installs silently, the installed program runs, the uninstaller removes it.
+# 4. Ctrl+C in vivarel-cli.exe's console saves and ends it the normal way;
+# 5. the installer installs silently, the installed program runs, the uninstaller removes it.
 set -euo pipefail
 sortie=$1 construction=$2 dossier=$3 installateur=$4 qt=$5
 source=$(cd "$(dirname "$0")/../.." && pwd)
@@ -30,9 +31,17 @@ rm -rf "$WINEPREFIX"
 wineboot --init >/dev/null 2>&1
 # A Windows folder of fonts as Windows has, for what draws offscreen: Wine's own faces, and
 # for other scripts the ones the Linux build relies on.
-for police in /usr/share/wine/fonts/*.ttf /usr/share/fonts/{truetype,opentype}/*/*.[ot]tf; do
+for police in /usr/share/wine/fonts/*.ttf /usr/share/fonts/truetype/*/*.ttf; do
     ln -sf "$police" "$WINEPREFIX/drive_c/windows/Fonts/"
 done
+# Wine reads the fonts and sets up its desktop at the first window: once, before anything is
+# timed or waited for.
+wine "$dossier/vivarel.exe" >/dev/null 2>&1 &
+for _ in $(seq 600); do
+    ! xdotool search --onlyvisible --name '^Trackmania Vivarel$' >/dev/null 2>&1 || break
+    sleep 0.2
+done
+wineserver -k || true
 windows() { winepath -w "$1"; }
 utilisateur=$(id -un)
 echec=0
@@ -103,18 +112,19 @@ taper() {
     debut=$(date +%s%N)
     "$@" >/dev/null 2>&1 &
     for _ in $(seq 3000); do
-        fenetre=$(xdotool search --onlyvisible --name '^Trackmania Vivarel$' | head -1) || true
+        fenetre=$(xdotool search --onlyvisible --name '^Trackmania Vivarel$' 2>/dev/null |
+                  head -1) || true
         [ -z "$fenetre" ] || break
         sleep 0.02
     done
     echo $((($(date +%s%N) - debut) / 1000000))
     sleep 2
-    xdotool windowfocus --sync "$fenetre"
-    xdotool type --delay 60 'Viva$rel 21 '
-    xdotool key --delay 200 alt+i
+    xdotool windowfocus --sync "$fenetre" || true
+    xdotool type --delay 60 'Viva$rel 21 ' || true
+    xdotool key --delay 200 alt+i || true
     sleep 1
-    [ -z "${CAPTURE:-}" ] || import -window "$fenetre" "$CAPTURE"
-    xdotool key ctrl+q
+    [ -z "${CAPTURE:-}" ] || import -window "$fenetre" "$CAPTURE" || true
+    xdotool key ctrl+q || true
     wait
 }
 export XDG_CONFIG_HOME=$essais/linux-config XDG_DATA_HOME=$essais/linux-data
@@ -127,6 +137,29 @@ echo "   Linux:   $code_linux (window shown after $linux_ms ms)"
 echo "   Windows: $code_windows (window shown after $windows_ms ms under Wine)"
 [ -n "$code_linux" ] && [ "$code_linux" != "pseudo=" ] && [ "$code_linux" = "$code_windows" ] ||
     echouer "the code typed into the window"
+
+echo "== Ctrl+C in the console of vivarel-cli.exe"
+# In a real terminal: the program ends the normal way, status 0, with what was just typed saved.
+tmux new-session -d -s "vivarel-essai${affichage#:}" -x 100 -y 10 \
+    "env DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX WINEDEBUG=-all wine '$dossier/vivarel-cli.exe';
+     echo \$? >'$essais/statut'"
+for _ in $(seq 3000); do
+    fenetre=$(xdotool search --onlyvisible --name '^Trackmania Vivarel$' 2>/dev/null | head -1) || true
+    [ -z "$fenetre" ] || break
+    sleep 0.02
+done
+sleep 2
+xdotool windowfocus --sync "$fenetre" || true
+xdotool type --delay 30 ' Ctrl+C' || true
+tmux send-keys -t "vivarel-essai${affichage#:}" C-c
+for _ in $(seq 200); do
+    [ ! -s "$essais/statut" ] || break
+    sleep 0.1
+done
+[ "$(cat "$essais/statut" 2>/dev/null)" = 0 ] || echouer "Ctrl+C: status $(cat "$essais/statut" 2>/dev/null)"
+grep -q '^pseudo=.* Ctrl+C' "$WINEPREFIX/drive_c/users/$utilisateur/AppData/Roaming/Vivarel/Vivarel.ini" ||
+    echouer "Ctrl+C: the nickname was not saved"
+tmux kill-session -t "vivarel-essai${affichage#:}" 2>/dev/null || true
 
 echo "== The installer"
 installe=$WINEPREFIX/drive_c/users/$utilisateur/AppData/Local/Programs/Vivarel

@@ -10,6 +10,8 @@
 #include <windows.h>
 
 #include <shellapi.h>
+#else
+#include <unistd.h>
 #endif
 
 namespace {
@@ -102,6 +104,11 @@ bool Console::LireLigne(QByteArray *ligne, bool *echec)
     return LireLigneOctets(ligne, echec);
 }
 
+bool Console::EstTerminal(std::FILE *flux)
+{
+    return ConsoleDe(flux) != nullptr;
+}
+
 // Windows has no SIGPIPE: a write to a pipe whose reader is gone fails with EPIPE as it is.
 void Console::IgnorerLecteurParti() {}
 
@@ -118,6 +125,11 @@ QStringList Console::Arguments(int argc, char *argv[])
 bool Console::Ecrire(std::FILE *flux, const QByteArray &utf8)
 {
     return EcrireOctets(flux, utf8);
+}
+
+bool Console::EstTerminal(std::FILE *flux)
+{
+    return ::isatty(fileno(flux));
 }
 
 bool Console::LireLigne(QByteArray *ligne, bool *echec)

@@ -18,6 +18,8 @@ struct Console
     {
         return Ecrire(flux, texte.toUtf8());
     }
+    // Whether `flux` is a terminal (a console on Windows) rather than a file or a pipe.
+    static bool EstTerminal(std::FILE *flux);
     // One line of standard input as it arrives, without its line break, as UTF-8; false at the
     // end, or when it could not be read (`*echec`, with errno).
     static bool LireLigne(QByteArray *ligne, bool *echec);

@@ -27,10 +27,13 @@ QString Raison()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-QByteArray Ligne(const QString &code, RenduCommande::Format format)
+// Into a terminal the text shows control characters as pictures: a nickname must not clear
+// the screen or set the window's title. Piped or redirected, it is the decoder's exact text.
+QByteArray Ligne(const QString &code, RenduCommande::Format format, bool terminal)
 {
     return (format == RenduCommande::Html   ? FormesTexte::Html(code)
             : format == RenduCommande::Ansi ? FormesTexte::Ansi(code)
+            : terminal                      ? FormesTexte::TexteLisible(code)
                                             : FormesTexte::Texte(code))
                .toUtf8() +
            '\n';
@@ -73,6 +76,7 @@ int RenduCommande::Executer(const QString &code, Format format, const QString &f
     }
     Console::IgnorerLecteurParti();
     const bool entree = code == QStringLiteral("-");
+    const bool terminal = Console::EstTerminal(stdout);
     QByteArray ligne = code.toUtf8();
     bool echec = false;
     for (int numero = 1; entree ? Console::LireLigne(&ligne, &echec) : numero == 1; ++numero) {
@@ -82,7 +86,7 @@ int RenduCommande::Executer(const QString &code, Format format, const QString &f
         if (format == Png) {
             if (const int sortie = Dessiner(lu, Fichier(fichier, entree ? numero : 0)))
                 return sortie;
-        } else if (!Console::Ecrire(stdout, Ligne(lu, format))) {
+        } else if (!Console::Ecrire(stdout, Ligne(lu, format, terminal))) {
             return errno == EPIPE ? 0 : Echouer(QStringLiteral("standard output"), Raison());
         }
     }

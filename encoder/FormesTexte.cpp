@@ -58,6 +58,11 @@ QString FormesTexte::Texte(const QString &code)
     return DecodeurPseudo::Lire(code).texte;
 }
 
+QString FormesTexte::TexteLisible(const QString &code)
+{
+    return Lisible(Texte(code));
+}
+
 QString FormesTexte::Html(const QString &code)
 {
     const DecodeurPseudo::Lecture lecture = DecodeurPseudo::Lire(code);

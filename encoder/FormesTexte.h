@@ -10,6 +10,8 @@ class FormesTexte
 public:
     // What the game shows, codes removed ("$$" is "$", a link keeps its text).
     static QString Texte(const QString &code);
+    // The same for a terminal: control characters shown as their pictures, as in Ansi.
+    static QString TexteLisible(const QString &code);
     // One <span> per run of equal look: its colour on the game's 16 levels, italic, bold,
     // capitals and width; the text escaped.
     static QString Html(const QString &code);

@@ -94,6 +94,7 @@ private slots:
     void renderWithoutDisplay_data();
     void renderWithoutDisplay();
     void renderAnswersEachLine();
+    void renderIntoATerminal();
     void renderFailures_data();
     void renderFailures();
     void renderPng();
@@ -409,6 +410,25 @@ void TestStartup::renderAnswersEachLine()
     vivarel->closeWriteChannel();
     QVERIFY(vivarel->waitForFinished(10000));
     QCOMPARE(vivarel->exitCode(), 0);
+}
+
+// Into a terminal (util-linux's script gives it one), the text form cannot drive it: no escape
+// of the nickname's own reaches it, only the pictures of its control characters.
+void TestStartup::renderIntoATerminal()
+{
+    const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
+    if (script.isEmpty())
+        QSKIP("no script(1) here to give the program a terminal");
+    const QString code = QStringLiteral("$f00a\x1b]0;title\x07\x1b[2Jb\x1b[5m");
+    QProcess terminal;
+    QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
+    environnement.insert(QStringLiteral("VIVAREL_CODE"), code);
+    terminal.setProcessEnvironment(environnement);
+    terminal.start(script, {"-qec", "'" PROGRAMME "' --render \"$VIVAREL_CODE\"", "/dev/null"});
+    QVERIFY(terminal.waitForFinished(20000));
+    QCOMPARE(QString::fromUtf8(terminal.readAllStandardOutput()),
+             FormesTexte::TexteLisible(code) + QStringLiteral("\r\n"));
+    QVERIFY(!FormesTexte::TexteLisible(code).contains(u'\x1b'));
 }
 
 void TestStartup::renderFailures_data()

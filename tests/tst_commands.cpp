@@ -1,5 +1,6 @@
 #include "BoiteModale.h"
 #include "FenetreTest.h"
+#include "SansAvertissement.h"
 #include "encoder/CollectionDegrades.h"
 #include "encoder/Degrade.h"
 #include "encoder/Graphemes.h"
@@ -83,6 +84,7 @@ class TestCommands : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { RefuserAvertissements(); }
     void defaultValues();
     void guardWithoutSelection_data();
     void guardWithoutSelection();

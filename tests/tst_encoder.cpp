@@ -1,3 +1,4 @@
+#include "SansAvertissement.h"
 #include "encoder/CalculPseudo.h"
 #include "encoder/CollectionDegrades.h"
 #include "encoder/DecodeurPseudo.h"
@@ -126,6 +127,7 @@ class TestEncoder : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { RefuserAvertissements(); }
     void defaultValues();
     void oklabPublishedValues_data();
     void oklabPublishedValues();

@@ -1,5 +1,6 @@
 #include "BoiteModale.h"
 #include "FenetreTest.h"
+#include "SansAvertissement.h"
 #include "encoder/Graphemes.h"
 
 #include <QClipboard>
@@ -92,6 +93,7 @@ class TestField : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { RefuserAvertissements(); }
     void defaultValues();
     void keysBreakNoLine_data();
     void keysBreakNoLine();

@@ -1,6 +1,7 @@
 // Run once per desktop set-up (see CMakeLists.txt): the default font, QT_SCALE_FACTOR 1.5 and
 // 2, and a 12-point application font (VIVAREL_POLICE_TEST=12).
 #include "FenetreTest.h"
+#include "SansAvertissement.h"
 #include "app/Demarrage.h"
 
 #include <QAbstractButton>
@@ -15,6 +16,7 @@ class TestLayout : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { RefuserAvertissements(); }
     void initTestCase();
     void defaultValues();
     void everyPageFits_data();

@@ -1,3 +1,4 @@
+#include "SansAvertissement.h"
 #include "app/Demarrage.h"
 #include "app/HorsEcran.h"
 #include "app/Reglages.h"
@@ -79,6 +80,7 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { RefuserAvertissements(); }
     void defaultValues();
     void catalogueFoundByLocale_data();
     void catalogueFoundByLocale();

@@ -1,6 +1,7 @@
 // What the player makes is kept: written as they go, when the program is ended from outside,
 // and never over a file that could not be read. Every file lives in a temporary folder.
 #include "BoiteModale.h"
+#include "SansAvertissement.h"
 #include "app/FichierJoueur.h"
 #include "app/Session.h"
 #include "window/PageDegrade.h"
@@ -91,6 +92,7 @@ class TestStorage : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { RefuserAvertissements(); }
     void defaultValues();
     void savedAsTheyGo();
     void endedFromOutside_data();

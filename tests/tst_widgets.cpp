@@ -1,4 +1,5 @@
 #include "BoiteModale.h"
+#include "SansAvertissement.h"
 #include "widgets/CompteurMemorise.h"
 #include "widgets/EtapesDegrade.h"
 #include "widgets/LigneCode.h"
@@ -52,6 +53,7 @@ class TestWidgets : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { RefuserAvertissements(); }
     void defaultValues();
     void countDrawsAsAnLcd_data();
     void countDrawsAsAnLcd();

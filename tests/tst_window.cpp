@@ -1,5 +1,6 @@
 #include "BoiteModale.h"
 #include "FenetreTest.h"
+#include "SansAvertissement.h"
 #include "app/Demarrage.h"
 #include "encoder/DecodeurPseudo.h"
 #include "encoder/Graphemes.h"
@@ -50,6 +51,7 @@ class TestWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { RefuserAvertissements(); }
     void defaultValues();
     void editorsLieOneOverTheOther();
     void firstCharacterTakesDefaultColour_data();

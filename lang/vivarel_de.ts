@@ -453,6 +453,10 @@
             <numerusform>%n Nicknames hinzugefügt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Aucun pseudo gardé pour l&apos;instant. « Enregistrer » garde celui du champ sous un nom ; un double clic le remet dans le champ.</source>
+        <translation>Noch kein Nickname gespeichert. „Speichern“ legt den im Feld unter einem Namen ab; ein Doppelklick holt ihn ins Feld zurück.</translation>
+    </message>
 </context>
 <context>
     <name>PageCouleur</name>

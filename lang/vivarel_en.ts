@@ -453,6 +453,10 @@
             <numerusform>%n nicknames added.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Aucun pseudo gardé pour l&apos;instant. « Enregistrer » garde celui du champ sous un nom ; un double clic le remet dans le champ.</source>
+        <translation>No nickname kept yet. “Save” keeps the one in the field under a name; a double click puts it back in the field.</translation>
+    </message>
 </context>
 <context>
     <name>PageCouleur</name>

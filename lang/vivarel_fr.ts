@@ -453,6 +453,10 @@
             <numerusform>%n pseudos ajoutés.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Aucun pseudo gardé pour l&apos;instant. « Enregistrer » garde celui du champ sous un nom ; un double clic le remet dans le champ.</source>
+        <translation>Aucun pseudo gardé pour l&apos;instant. « Enregistrer » garde celui du champ sous un nom ; un double clic le remet dans le champ.</translation>
+    </message>
 </context>
 <context>
     <name>PageCouleur</name>

@@ -3,12 +3,14 @@
 #include "widgets/CompteurMemorise.h"
 #include "widgets/EtapesDegrade.h"
 #include "widgets/LigneCode.h"
+#include "widgets/ListeConsigne.h"
 #include "widgets/PanneauMemorise.h"
 #include "widgets/QFrame_Perso.h"
 #include "widgets/QTextEdit_Perso.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -55,6 +57,7 @@ class TestWidgets : public QObject
 private slots:
     void init() { RefuserAvertissements(); }
     void defaultValues();
+    void emptyListSaysHowToFillIt();
     void countDrawsAsAnLcd_data();
     void countDrawsAsAnLcd();
     void codeLineShapesWhatNeedsIt_data();
@@ -226,6 +229,34 @@ void TestWidgets::gradientStopsAddAndRemove()
 
 // A code past plain Latin shows exactly as an ordinary line edit shows it, even after a plain
 // code was shown without shaping.
+// While empty, the words are drawn in the placeholder colour and read as its description.
+void TestWidgets::emptyListSaysHowToFillIt()
+{
+    ListeConsigne liste;
+    liste.resize(300, 200);
+    // The placeholder colour as it lands on the list's ground, where the first row is not.
+    QImage gris(1, 1, QImage::Format_RGB32);
+    gris.fill(liste.palette().color(QPalette::Base));
+    QPainter(&gris).fillRect(gris.rect(), liste.palette().color(QPalette::PlaceholderText));
+    const auto encre = [&] {
+        const QImage image = liste.viewport()->grab().toImage();
+        int points = 0;
+        for (int y = image.height() / 3; y < image.height() * 2 / 3; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                points += image.pixel(x, y) == gris.pixel(0, 0);
+        return points;
+    };
+    QCOMPARE(encre(), 0);
+    liste.DefinirConsigne(QStringLiteral("Nothing yet: Save keeps one."));
+    QVERIFY2(encre() > 5, qPrintable(QString::number(encre())));
+    QCOMPARE(liste.accessibleDescription(), QStringLiteral("Nothing yet: Save keeps one."));
+    liste.addItem(QStringLiteral("a"));
+    QCOMPARE(encre(), 0);
+    QVERIFY(liste.accessibleDescription().isEmpty());
+    liste.clear();
+    QVERIFY(encre() > 5);
+}
+
 void TestWidgets::countDrawsAsAnLcd_data()
 {
     QTest::addColumn<int>("valeur");

@@ -2,12 +2,12 @@
 
 #include "widgets/DelegueJeu.h"
 #include "widgets/LigneMessage.h"
+#include "widgets/ListeConsigne.h"
 #include "window/Construction.h"
 
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QInputDialog>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
@@ -15,7 +15,7 @@
 #include <algorithm>
 
 PageCollection::PageCollection()
-    : Liste(Nouveau<QListWidget>("listePseudos")),
+    : Liste(Nouveau<ListeConsigne>("listePseudos")),
       BoutonEnregistrer(Nouveau<QPushButton>("boutonEnregistrer", tr("&Enregistrer"))),
       BoutonCharger(Nouveau<QPushButton>("boutonCharger", tr("C&harger"))),
       BoutonRenommer(Nouveau<QPushButton>("boutonRenommer", tr("Re&nommer"))),
@@ -26,6 +26,8 @@ PageCollection::PageCollection()
 {
     Liste->setItemDelegate(new DelegueJeu(Liste));
     Liste->setAccessibleName(tr("Mes pseudos"));
+    Liste->DefinirConsigne(tr("Aucun pseudo gardé pour l'instant. « Enregistrer » garde celui du "
+                              "champ sous un nom ; un double clic le remet dans le champ."));
     Liste->setSelectionMode(QAbstractItemView::ExtendedSelection);
     BoutonEnregistrer->setToolTip(tr("Garde le pseudo du champ sous un nom"));
     BoutonCharger->setToolTip(tr("Met le pseudo choisi dans le champ"));

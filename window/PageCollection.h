@@ -7,7 +7,7 @@
 #include <QWidget>
 
 class LigneMessage;
-class QListWidget;
+class ListeConsigne;
 class QPushButton;
 
 // "Mes pseudos": the player's nicknames, newest first, each drawn as the game shows it, and
@@ -49,7 +49,7 @@ private:
     bool Confirmer(const QString &question);
 
     QList<CollectionPseudos::Entree> Entrees;
-    QListWidget *Liste;
+    ListeConsigne *Liste;
     QPushButton *BoutonEnregistrer;
     QPushButton *BoutonCharger;
     QPushButton *BoutonRenommer;

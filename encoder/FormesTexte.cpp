@@ -33,7 +33,9 @@ QString Style(const DecodeurPseudo::Passage &passage)
     return proprietes.join(u';');
 }
 
-QString Lisible(QString texte)
+} // namespace
+
+QString FormesTexte::Lisible(QString texte)
 {
     for (QChar &c : texte)
         if (c.unicode() < 0x20)
@@ -42,8 +44,6 @@ QString Lisible(QString texte)
             c = QChar(0x2421);
     return texte;
 }
-
-} // namespace
 
 // Half of a character outside the BMP is no character at all: the cut stops before it.
 QString FormesTexte::Couper(const QString &code)
@@ -63,18 +63,20 @@ QString FormesTexte::TexteLisible(const QString &code)
     return Lisible(Texte(code));
 }
 
+// In a page as in the game: spaces kept, a right-to-left override kept inside the nickname
+// (<bdi> isolates it from the text around), control characters shown as pictures.
 QString FormesTexte::Html(const QString &code)
 {
     const DecodeurPseudo::Lecture lecture = DecodeurPseudo::Lire(code);
-    QString html;
+    QString html = QStringLiteral("<bdi style=\"white-space:pre\">");
     for (const DecodeurPseudo::Passage &passage : DecodeurPseudo::Passages(lecture)) {
         const QString style = Style(passage);
         html += (style.isEmpty() ? QStringLiteral("<span>")
                                  : QStringLiteral("<span style=\"%1\">").arg(style)) +
-                lecture.texte.mid(passage.debut, passage.longueur).toHtmlEscaped() +
+                Lisible(lecture.texte.mid(passage.debut, passage.longueur)).toHtmlEscaped() +
                 QStringLiteral("</span>");
     }
-    return html;
+    return html + QStringLiteral("</bdi>");
 }
 
 QString FormesTexte::Ansi(const QString &code)

@@ -1,18 +1,16 @@
 #include "app/RenduCommande.h"
 
 #include "app/Console.h"
-#include "app/HorsEcran.h"
 #include "encoder/FormesTexte.h"
 #include "widgets/DessinJeu.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QImageWriter>
 
 #include <cerrno>
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -64,16 +62,9 @@ QString RenduCommande::Fichier(const QString &fichier, int numero)
            suffixe;
 }
 
-int RenduCommande::Executer(const QString &code, Format format, const QString &fichier, bool couper,
-                            int argc, char *argv[])
+// The image is what the game keeps in any case, as the preview draws it.
+int RenduCommande::Executer(const QString &code, Format format, const QString &fichier, bool couper)
 {
-    std::unique_ptr<QGuiApplication> application;
-    if (format == Png) {
-        // The image is what the game keeps in any case, as the preview draws it.
-        HorsEcran::Preparer();
-        application = std::make_unique<QGuiApplication>(argc, argv);
-        HorsEcran::AppliquerPolice();
-    }
     Console::IgnorerLecteurParti();
     const bool entree = code == QStringLiteral("-");
     const bool terminal = Console::EstTerminal(stdout);
@@ -87,8 +78,13 @@ int RenduCommande::Executer(const QString &code, Format format, const QString &f
             if (const int sortie = Dessiner(lu, Fichier(fichier, entree ? numero : 0)))
                 return sortie;
         } else if (!Console::Ecrire(stdout, Ligne(lu, format, terminal))) {
-            return errno == EPIPE ? 0 : Echouer(QStringLiteral("standard output"), Raison());
+            return errno == EPIPE
+                       ? 0
+                       : Echouer(QCoreApplication::translate("RenduCommande", "sortie standard"),
+                                 Raison());
         }
     }
-    return echec ? Echouer(QStringLiteral("standard input"), Raison()) : 0;
+    return echec
+               ? Echouer(QCoreApplication::translate("RenduCommande", "entrée standard"), Raison())
+               : 0;
 }

@@ -178,6 +178,55 @@
     </message>
 </context>
 <context>
+    <name>LigneCommande</name>
+    <message>
+        <source>Écrit le pseudo que CODE décrit, sans fenêtre ; - lit un code par ligne sur l&apos;entrée standard et répond à chacune dès qu&apos;elle est lue.</source>
+        <translation>Schreibt den Nickname, den CODE beschreibt, ohne Fenster; - liest einen Code pro Zeile von der Standardeingabe und beantwortet jede, sobald sie gelesen ist.</translation>
+    </message>
+    <message>
+        <source>Avec --render : text (ce que le jeu affiche), html, ansi (couleurs du terminal) ou png (image, avec --output). Par défaut : text.</source>
+        <translation>Mit --render: text (was das Spiel zeigt), html, ansi (Terminalfarben) oder png (ein Bild, mit --output). Vorgabe: text.</translation>
+    </message>
+    <message>
+        <source>Avec --format png : le fichier PNG (numéroté -1, -2 … pour l&apos;entrée standard).</source>
+        <translation>Mit --format png: die PNG-Datei (nummeriert -1, -2 … für die Standardeingabe).</translation>
+    </message>
+    <message>
+        <source>FICHIER</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>Avec --render : ne garde que ce que le jeu garde (45 caractères de code).</source>
+        <translation>Mit --render: behält nur, was das Spiel behält (45 Zeichen Code).</translation>
+    </message>
+    <message>
+        <source>Colore et met en forme un pseudo Trackmania et écrit son code.</source>
+        <translation>Färbt und gestaltet einen Trackmania-Nickname und schreibt seinen Code.</translation>
+    </message>
+    <message>
+        <source>--format, --output et --cut vont avec --render</source>
+        <translation>--format, --output und --cut gehören zu --render</translation>
+    </message>
+    <message>
+        <source>argument inattendu : %1</source>
+        <translation>unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>--format vaut text, html, ansi ou png</source>
+        <translation>--format ist text, html, ansi oder png</translation>
+    </message>
+    <message>
+        <source>--format png demande --output %1</source>
+        <translation>--format png braucht --output %1</translation>
+    </message>
+    <message>
+        <source>Vivarel : aucun affichage (DISPLAY et WAYLAND_DISPLAY sont vides) : lancez Vivarel depuis un bureau.
+</source>
+        <translation>Vivarel: keine Anzeige (DISPLAY und WAYLAND_DISPLAY sind leer): starten Sie Vivarel auf einem Desktop.
+</translation>
+    </message>
+</context>
+<context>
     <name>ListeDegrades</name>
     <message>
         <source>Enregistrer ce &amp;dégradé…</source>
@@ -632,6 +681,17 @@
     <message>
         <source>%1 : %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RenduCommande</name>
+    <message>
+        <source>sortie standard</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>entrée standard</source>
+        <translation>Standardeingabe</translation>
     </message>
 </context>
 <context>

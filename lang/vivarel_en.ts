@@ -178,6 +178,55 @@
     </message>
 </context>
 <context>
+    <name>LigneCommande</name>
+    <message>
+        <source>Écrit le pseudo que CODE décrit, sans fenêtre ; - lit un code par ligne sur l&apos;entrée standard et répond à chacune dès qu&apos;elle est lue.</source>
+        <translation>Writes the nickname that CODE describes, with no window; - reads one code per line on standard input and answers each as soon as it is read.</translation>
+    </message>
+    <message>
+        <source>Avec --render : text (ce que le jeu affiche), html, ansi (couleurs du terminal) ou png (image, avec --output). Par défaut : text.</source>
+        <translation>With --render: text (what the game shows), html, ansi (terminal colours) or png (an image, with --output). Default: text.</translation>
+    </message>
+    <message>
+        <source>Avec --format png : le fichier PNG (numéroté -1, -2 … pour l&apos;entrée standard).</source>
+        <translation>With --format png: the PNG file (numbered -1, -2 … for standard input).</translation>
+    </message>
+    <message>
+        <source>FICHIER</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>Avec --render : ne garde que ce que le jeu garde (45 caractères de code).</source>
+        <translation>With --render: keeps only what the game keeps (45 characters of code).</translation>
+    </message>
+    <message>
+        <source>Colore et met en forme un pseudo Trackmania et écrit son code.</source>
+        <translation>Colours and styles a Trackmania nickname and writes its code.</translation>
+    </message>
+    <message>
+        <source>--format, --output et --cut vont avec --render</source>
+        <translation>--format, --output and --cut go with --render</translation>
+    </message>
+    <message>
+        <source>argument inattendu : %1</source>
+        <translation>unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>--format vaut text, html, ansi ou png</source>
+        <translation>--format is text, html, ansi or png</translation>
+    </message>
+    <message>
+        <source>--format png demande --output %1</source>
+        <translation>--format png needs --output %1</translation>
+    </message>
+    <message>
+        <source>Vivarel : aucun affichage (DISPLAY et WAYLAND_DISPLAY sont vides) : lancez Vivarel depuis un bureau.
+</source>
+        <translation>Vivarel: no display (DISPLAY and WAYLAND_DISPLAY are empty): start Vivarel from a desktop.
+</translation>
+    </message>
+</context>
+<context>
     <name>ListeDegrades</name>
     <message>
         <source>Enregistrer ce &amp;dégradé…</source>
@@ -632,6 +681,17 @@
     <message>
         <source>%1 : %2</source>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RenduCommande</name>
+    <message>
+        <source>sortie standard</source>
+        <translation>standard output</translation>
+    </message>
+    <message>
+        <source>entrée standard</source>
+        <translation>standard input</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,55 @@
     </message>
 </context>
 <context>
+    <name>LigneCommande</name>
+    <message>
+        <source>Écrit le pseudo que CODE décrit, sans fenêtre ; - lit un code par ligne sur l&apos;entrée standard et répond à chacune dès qu&apos;elle est lue.</source>
+        <translation>Écrit le pseudo que CODE décrit, sans fenêtre ; - lit un code par ligne sur l&apos;entrée standard et répond à chacune dès qu&apos;elle est lue.</translation>
+    </message>
+    <message>
+        <source>Avec --render : text (ce que le jeu affiche), html, ansi (couleurs du terminal) ou png (image, avec --output). Par défaut : text.</source>
+        <translation>Avec --render : text (ce que le jeu affiche), html, ansi (couleurs du terminal) ou png (image, avec --output). Par défaut : text.</translation>
+    </message>
+    <message>
+        <source>Avec --format png : le fichier PNG (numéroté -1, -2 … pour l&apos;entrée standard).</source>
+        <translation>Avec --format png : le fichier PNG (numéroté -1, -2 … pour l&apos;entrée standard).</translation>
+    </message>
+    <message>
+        <source>FICHIER</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>Avec --render : ne garde que ce que le jeu garde (45 caractères de code).</source>
+        <translation>Avec --render : ne garde que ce que le jeu garde (45 caractères de code).</translation>
+    </message>
+    <message>
+        <source>Colore et met en forme un pseudo Trackmania et écrit son code.</source>
+        <translation>Colore et met en forme un pseudo Trackmania et écrit son code.</translation>
+    </message>
+    <message>
+        <source>--format, --output et --cut vont avec --render</source>
+        <translation>--format, --output et --cut vont avec --render</translation>
+    </message>
+    <message>
+        <source>argument inattendu : %1</source>
+        <translation>argument inattendu : %1</translation>
+    </message>
+    <message>
+        <source>--format vaut text, html, ansi ou png</source>
+        <translation>--format vaut text, html, ansi ou png</translation>
+    </message>
+    <message>
+        <source>--format png demande --output %1</source>
+        <translation>--format png demande --output %1</translation>
+    </message>
+    <message>
+        <source>Vivarel : aucun affichage (DISPLAY et WAYLAND_DISPLAY sont vides) : lancez Vivarel depuis un bureau.
+</source>
+        <translation>Vivarel : aucun affichage (DISPLAY et WAYLAND_DISPLAY sont vides) : lancez Vivarel depuis un bureau.
+</translation>
+    </message>
+</context>
+<context>
     <name>ListeDegrades</name>
     <message>
         <source>Enregistrer ce &amp;dégradé…</source>
@@ -632,6 +681,17 @@
     <message>
         <source>%1 : %2</source>
         <translation>%1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>RenduCommande</name>
+    <message>
+        <source>sortie standard</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>entrée standard</source>
+        <translation>entrée standard</translation>
     </message>
 </context>
 <context>

@@ -287,25 +287,43 @@ void TestStartup::subtitleReadsOnAnyPalette()
 void TestStartup::commandLine_data()
 {
     QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("langue"); // LC_ALL
     QTest::addColumn<int>("sortie");
     QTest::addColumn<QString>("texte"); // the start of what it prints
-    QTest::newRow("--version") << "--version" << 0 << "Vivarel 1.0\n";
-    QTest::newRow("--help") << "--help" << 0
-                            << "Usage: " + QFileInfo(PROGRAMME).fileName() + " [options]\n";
+    const QString nom = QFileInfo(PROGRAMME).fileName();
+    QTest::newRow("--version") << "--version"
+                               << "C" << 0 << "Vivarel 1.0\n";
+    QTest::newRow("--help") << "--help"
+                            << "C" << 0 << "Usage: " + nom + " [options]\nColours and styles";
 #ifdef Q_OS_UNIX
-    QTest::newRow("no display") << "" << 1 << "Vivarel : aucun affichage";
+    // The window's language, Qt's own words included.
+    QTest::newRow("--help in French")
+        << "--help"
+        << "fr_FR.UTF-8" << 0 << "Utilisation : " + nom + " [options]\nColore et met";
+    QTest::newRow("--help in German")
+        << "--help"
+        << "de_AT.UTF-8" << 0 << "Aufruf: " + nom + " [Optionen]\nFärbt und gestaltet";
+    QTest::newRow("no display") << ""
+                                << "C" << 1 << "Vivarel: no display";
+    QTest::newRow("no display, in French") << ""
+                                           << "fr_FR.UTF-8" << 1 << "Vivarel : aucun affichage";
+    QTest::newRow("a bad option, in German")
+        << "--format=pdf"
+        << "de_DE.UTF-8" << 2 << "vivarel: --format, --output und --cut gehören zu --render\n";
 #endif
 }
 
 namespace {
 
 // The program with no display at all; what it wrote on each stream.
-QProcess *SansAffichage(const QStringList &arguments, const QByteArray &entree = QByteArray())
+QProcess *SansAffichage(const QStringList &arguments, const QByteArray &entree = QByteArray(),
+                        const QString &langue = QStringLiteral("C"))
 {
     auto *vivarel = new QProcess;
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE"})
         environnement.remove(QLatin1String(variable));
+    environnement.insert(QStringLiteral("LC_ALL"), langue);
     vivarel->setProcessEnvironment(environnement);
     vivarel->start(QStringLiteral(PROGRAMME), arguments);
     vivarel->write(entree);
@@ -320,10 +338,11 @@ QProcess *SansAffichage(const QStringList &arguments, const QByteArray &entree =
 void TestStartup::commandLine()
 {
     QFETCH(QString, option);
+    QFETCH(QString, langue);
     QFETCH(int, sortie);
     QFETCH(QString, texte);
-    std::unique_ptr<QProcess> vivarel(
-        SansAffichage(option.isEmpty() ? QStringList() : QStringList{option}));
+    std::unique_ptr<QProcess> vivarel(SansAffichage(
+        option.isEmpty() ? QStringList() : QStringList{option}, QByteArray(), langue));
     QCOMPARE(vivarel->exitStatus(), QProcess::NormalExit);
     QCOMPARE(vivarel->exitCode(), sortie);
     const QString ecrit =
@@ -332,6 +351,7 @@ void TestStartup::commandLine()
     QVERIFY2(!ecrit.contains(QChar::ReplacementCharacter), "not UTF-8");
     QVERIFY(!ecrit.contains(u'\r'));
     QCOMPARE(ecrit.count(u'\n') == 1, option != QStringLiteral("--help"));
+    QVERIFY2(!ecrit.contains(QStringLiteral("FICHIER")) || langue.startsWith(u'f'), "French");
 }
 
 namespace {

@@ -180,6 +180,7 @@ private slots:
     void importer();
     void apercu_data();
     void apercu();
+    void renduEnLignes_data();
     void renduEnLignes();
 };
 
@@ -318,12 +319,21 @@ void BenchVivarel::apercu()
           sans, avec - sans);
 }
 
-// `vivarel --render - --format text` over 1,000 nicknames, the process's start included,
-// beside the decoder alone over the same lines.
+void BenchVivarel::renduEnLignes_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("text") << "text";
+    QTest::newRow("html") << "html";
+}
+
+// `vivarel --render -` over 100,000 nicknames, each line answered as it is read, the process's
+// start included, beside the decoder alone over the same lines.
 void BenchVivarel::renduEnLignes()
 {
+    QFETCH(QString, format);
+    const int nombre = 100000;
     QStringList lignes;
-    for (int i = 0; i < 1000; ++i)
+    for (int i = 0; i < nombre; ++i)
         lignes << QStringLiteral("$f%1%2Player $i$0cf%3 $l[x]team$l")
                       .arg(i % 16, 0, 16)
                       .arg(i % 10)
@@ -332,16 +342,17 @@ void BenchVivarel::renduEnLignes()
     QElapsedTimer chrono;
     chrono.start();
     QProcess vivarel;
-    vivarel.start(QStringLiteral(PROGRAMME), {"--render", "-", "--format", "text"});
+    vivarel.start(QStringLiteral(PROGRAMME), {"--render", "-", "--format", format});
     vivarel.write(entree);
     vivarel.closeWriteChannel();
     QVERIFY(vivarel.waitForFinished(60000));
     const double programme = chrono.nsecsElapsed() / 1e6;
-    QCOMPARE(vivarel.readAllStandardOutput().count('\n'), 1000);
+    QCOMPARE(vivarel.readAllStandardOutput().count('\n'), nombre);
     chrono.restart();
     for (const QString &ligne : lignes)
         DecodeurPseudo::Lire(ligne);
-    qInfo("%-58s %9.3f ms   decoder alone %9.3f ms", "render 1,000 lines as text", programme,
+    qInfo("%-58s %9.3f ms   decoder alone %9.3f ms",
+          qPrintable(QStringLiteral("render 100,000 lines as ") + format), programme,
           chrono.nsecsElapsed() / 1e6);
 }
 

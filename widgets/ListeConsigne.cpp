@@ -2,15 +2,18 @@
 
 #include <QPainter>
 
+// The description follows the model once it has settled: changed while the list inserts its
+// first row, it crashed the Windows build (seen under Wine).
 void ListeConsigne::DefinirConsigne(const QString &consigne)
 {
     Consigne = consigne;
     connect(model(), &QAbstractItemModel::rowsInserted, this,
-            &ListeConsigne::MettreAJourDescription, Qt::UniqueConnection);
+            &ListeConsigne::MettreAJourDescription,
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
     connect(model(), &QAbstractItemModel::rowsRemoved, this, &ListeConsigne::MettreAJourDescription,
-            Qt::UniqueConnection);
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
     connect(model(), &QAbstractItemModel::modelReset, this, &ListeConsigne::MettreAJourDescription,
-            Qt::UniqueConnection);
+            Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
     MettreAJourDescription();
     viewport()->update();
 }

@@ -1,6 +1,8 @@
 #include "BoiteModale.h"
 #include "SansAvertissement.h"
+#include "widgets/ApercuJeu.h"
 #include "widgets/CompteurMemorise.h"
+#include "widgets/DelegueJeu.h"
 #include "widgets/EtapesDegrade.h"
 #include "widgets/LigneCode.h"
 #include "widgets/ListeConsigne.h"
@@ -10,6 +12,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
@@ -58,6 +61,8 @@ private slots:
     void init() { RefuserAvertissements(); }
     void defaultValues();
     void emptyListSaysHowToFillIt();
+    void drawingsShowTheirColours_data();
+    void drawingsShowTheirColours();
     void countDrawsAsAnLcd_data();
     void countDrawsAsAnLcd();
     void codeLineShapesWhatNeedsIt_data();
@@ -256,6 +261,62 @@ void TestWidgets::emptyListSaysHowToFillIt()
     liste.clear();
     QVERIFY(encre() > 5);
     QTRY_COMPARE(liste.accessibleDescription(), QStringLiteral("Nothing yet: Save keeps one."));
+}
+
+void TestWidgets::drawingsShowTheirColours_data()
+{
+    QTest::addColumn<QString>("dessin");
+    QTest::newRow("game preview") << "apercu";
+    QTest::newRow("collection entry") << "entree";
+    QTest::newRow("colour square") << "carre";
+}
+
+// What is on screen: the nickname's colours where its runs are, left to right; the square in
+// its colour.
+void TestWidgets::drawingsShowTheirColours()
+{
+    QFETCH(QString, dessin);
+    const QString code = QStringLiteral("$f00MMMMMM$00fWWWWWW");
+    QImage image;
+    if (dessin == QLatin1String("apercu")) {
+        ApercuJeu apercu;
+        apercu.resize(400, 60);
+        apercu.Afficher(code);
+        image = apercu.grab().toImage();
+    } else if (dessin == QLatin1String("entree")) {
+        QListWidget liste;
+        liste.setItemDelegate(new DelegueJeu(&liste));
+        liste.resize(400, 120);
+        (new QListWidgetItem(QStringLiteral("nom"), &liste))->setData(Qt::UserRole, code);
+        liste.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&liste));
+        image = liste.viewport()->grab().toImage();
+    } else {
+        QFrame_Perso carre;
+        carre.resize(40, 40);
+        carre.DefinirCouleur(QColor(0x44, 0x99, 0xee));
+        image = carre.grab().toImage();
+        QCOMPARE(image.pixelColor(image.rect().center()), carre.RecupererCouleur());
+        return;
+    }
+    // The first and last column where a colour stands out: its channel strong, the others weak
+    // (the glyphs' edges blend with the dark ground).
+    const auto colonnes = [&](int (QColor::*canal)() const) {
+        int premiere = image.width(), derniere = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if ((c.*canal)() > 150 && c.red() + c.green() + c.blue() - (c.*canal)() < 100) {
+                    premiere = qMin(premiere, x);
+                    derniere = qMax(derniere, x);
+                }
+            }
+        return std::pair(premiere, derniere);
+    };
+    const auto [rougeDebut, rougeFin] = colonnes(&QColor::red);
+    const auto [bleuDebut, bleuFin] = colonnes(&QColor::blue);
+    QVERIFY2(rougeFin >= 0 && bleuFin >= 0, "both runs drawn in their colours");
+    QVERIFY(rougeFin < bleuDebut);
 }
 
 void TestWidgets::countDrawsAsAnLcd_data()

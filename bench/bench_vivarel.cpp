@@ -4,6 +4,7 @@
 // machines are too noisy for absolute times to compare from run to run.
 #include "encoder/CalculPseudo.h"
 #include "encoder/DecodeurPseudo.h"
+#include "tests/SansAvertissement.h"
 #include "widgets/QTextEdit_Perso.h"
 #include "window/Fen_Principale.h"
 
@@ -170,6 +171,7 @@ class BenchVivarel : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { RefuserAvertissements(); }
     void captureEtGeneration();
     void frappe_data();
     void frappe();

@@ -7,8 +7,9 @@
 #include <cstdio>
 
 // The terminal as the command line meets it, the same bytes on every system: arguments in
-// full Unicode, output in UTF-8 with "\n" line ends, input read whole. On Windows a console is
-// written and read in UTF-16, so that it shows every character whatever its code page.
+// full Unicode, output in UTF-8 with "\n" line ends, input read a line at a time. On Windows a
+// console is written and read in UTF-16, so that it shows every character whatever its code
+// page.
 struct Console
 {
     static QStringList Arguments(int argc, char *argv[]);

@@ -1,9 +1,12 @@
 #include "app/HorsEcran.h"
 
+#include <QByteArray>
+#include <QString>
+
+#ifdef Q_OS_WIN
 #include <QFontDatabase>
 #include <QGuiApplication>
 
-#ifdef Q_OS_WIN
 #include <windows.h>
 #endif
 

@@ -10,6 +10,7 @@
 #include "widgets/QFrame_Perso.h"
 #include "widgets/QTextEdit_Perso.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -70,6 +71,7 @@ private slots:
     void swatchSnapsAcceptedColour_data();
     void swatchSnapsAcceptedColour();
     void swatchCancelKeepsColour();
+    void swatchIsAButtonToAssistiveTools();
     void swatchIgnoresOtherButtons_data();
     void swatchIgnoresOtherButtons();
     void verticalScrollIsMirrored();
@@ -118,6 +120,25 @@ void TestWidgets::swatchSnapsAcceptedColour()
     boite.Attendre();
     QTest::mouseClick(&carre, Qt::LeftButton);
     QCOMPARE(boite.couleurInitiale, attendue);
+}
+
+// To a screen reader the square is a push button named after its colour, and Press picks one.
+void TestWidgets::swatchIsAButtonToAssistiveTools()
+{
+    QFrame_Perso carre;
+    carre.DefinirLibelle(QStringLiteral("Couleur de départ"));
+    QAccessibleInterface *interface = QAccessible::queryAccessibleInterface(&carre);
+    QCOMPARE(interface->role(), QAccessible::Button);
+    QVERIFY(interface->text(QAccessible::Name).startsWith(QStringLiteral("Couleur de départ")));
+    QAccessibleActionInterface *actions = interface->actionInterface();
+    QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    QSignalSpy choisie(&carre, &QFrame_Perso::CouleurChoisie);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    BoiteModale boite;
+    boite.Attendre(QColor(0x11, 0x22, 0x33));
+    QTRY_COMPARE(choisie.count(), 1);
+    QVERIFY(boite.vue);
+    QCOMPARE(carre.RecupererCouleur(), QColor(0x11, 0x22, 0x33));
 }
 
 void TestWidgets::swatchCancelKeepsColour()

@@ -3,14 +3,50 @@
 #include "encoder/CalculPseudo.h"
 #include "encoder/NomCouleur.h"
 
+#include <QAccessibleWidget>
 #include <QColorDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+// To a screen reader the square is what it acts like: a push button, which its Press action
+// clicks. The dialog opens once the call has returned, so the tool asking is not held up.
+class CarreAccessible : public QAccessibleWidget
+{
+public:
+    explicit CarreAccessible(QFrame_Perso *carre) : QAccessibleWidget(carre, QAccessible::Button) {}
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString &action) override
+    {
+        if (action != pressAction())
+            return QAccessibleWidget::doAction(action);
+        auto *carre = static_cast<QFrame_Perso *>(widget());
+        QMetaObject::invokeMethod(
+            carre, [carre] { carre->Choisir(); }, Qt::QueuedConnection);
+    }
+};
+
+namespace {
+
+QAccessibleInterface *Interface(const QString &classe, QObject *objet)
+{
+    if (classe == QLatin1String(QFrame_Perso::staticMetaObject.className()))
+        return new CarreAccessible(static_cast<QFrame_Perso *>(objet));
+    return nullptr;
+}
+
+} // namespace
+
 QFrame_Perso::QFrame_Perso() : QFrame(nullptr), Couleur(Qt::black)
 {
+    static const bool fabrique = (QAccessible::installFactory(Interface), true);
+    Q_UNUSED(fabrique);
     AfficherCouleur();
     setCursor(Qt::PointingHandCursor);
     setFrameStyle(QFrame::Box | QFrame::Raised);

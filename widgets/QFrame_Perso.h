@@ -8,6 +8,7 @@
 // A colour swatch: a left click, or Space or Enter when it has the focus, opens the colour
 // dialog, and the accepted colour is snapped to
 // the 16 levels per channel that the game shows, so the swatch shows it as the game will.
+// Assistive tools see a push button whose Press opens the dialog.
 class QFrame_Perso : public QFrame
 {
     Q_OBJECT
@@ -32,6 +33,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    friend class CarreAccessible;
+
     void Choisir();
     void AfficherCouleur();
 

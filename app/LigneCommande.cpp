@@ -119,7 +119,8 @@ int LigneCommande::Traiter(int argc, char *argv[])
         const bool compris = apercu.parse(arguments);
         repond = o.Repond(apercu);
         // Only an image that will be drawn needs an application object that draws.
-        dessin = compris && apercu.isSet(o.rendu) && apercu.value(o.format) == Formats.last() &&
+        dessin = compris && apercu.isSet(o.rendu) &&
+                 apercu.value(o.format) == Formats.at(RenduCommande::Png) &&
                  !apercu.value(o.fichier).isEmpty() && apercu.positionalArguments().isEmpty();
     }
 #ifdef Q_OS_UNIX

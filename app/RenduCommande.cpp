@@ -37,7 +37,7 @@ QByteArray Ligne(const QString &code, RenduCommande::Format format, bool termina
            '\n';
 }
 
-// 0, or the exit code.
+// The image is what the game keeps in any case, as the preview draws it. 0, or the exit code.
 int Dessiner(const QString &code, const QString &nom)
 {
     QFile fichier(nom);
@@ -62,7 +62,6 @@ QString RenduCommande::Fichier(const QString &fichier, int numero)
            suffixe;
 }
 
-// The image is what the game keeps in any case, as the preview draws it.
 int RenduCommande::Executer(const QString &code, Format format, const QString &fichier, bool couper)
 {
     Console::IgnorerLecteurParti();

@@ -113,14 +113,6 @@
         <translation>Text zum Einfügen in Trackmania:</translation>
     </message>
     <message>
-        <source>Ce champ ne doit pas dépasser 45 caractères.</source>
-        <translation>Dieses Feld darf 45 Zeichen nicht überschreiten.</translation>
-    </message>
-    <message>
-        <source>Nombre de caractères actuels:</source>
-        <translation>Aktuelle Zeichenanzahl:</translation>
-    </message>
-    <message>
         <source>Caractère spécial</source>
         <translation>Sonderzeichen</translation>
     </message>
@@ -149,16 +141,8 @@
         <translation>Werkzeuge</translation>
     </message>
     <message>
-        <source>Nombre de caractères</source>
-        <translation>Zeichenanzahl</translation>
-    </message>
-    <message>
         <source>Rend au texte sélectionné l&apos;aspect du texte tapé</source>
         <translation>Gibt dem markierten Text das Aussehen von getipptem Text zurück</translation>
-    </message>
-    <message>
-        <source>Attention, il y a trop de caractères!</source>
-        <translation>Achtung, das sind zu viele Zeichen!</translation>
     </message>
     <message>
         <source>Attention</source>
@@ -224,6 +208,25 @@
 </source>
         <translation>Vivarel: keine Anzeige (DISPLAY und WAYLAND_DISPLAY sind leer): starten Sie Vivarel auf einem Desktop.
 </translation>
+    </message>
+</context>
+<context>
+    <name>LigneLongueur</name>
+    <message>
+        <source>Ce champ ne doit pas dépasser 45 caractères.</source>
+        <translation>Dieses Feld darf 45 Zeichen nicht überschreiten.</translation>
+    </message>
+    <message>
+        <source>Nombre de caractères actuels:</source>
+        <translation>Aktuelle Zeichenanzahl:</translation>
+    </message>
+    <message>
+        <source>Nombre de caractères</source>
+        <translation>Zeichenanzahl</translation>
+    </message>
+    <message>
+        <source>Attention, il y a trop de caractères!</source>
+        <translation>Achtung, das sind zu viele Zeichen!</translation>
     </message>
 </context>
 <context>

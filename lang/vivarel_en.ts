@@ -105,14 +105,6 @@
         <translation>Text to copy into Trackmania:</translation>
     </message>
     <message>
-        <source>Ce champ ne doit pas dépasser 45 caractères.</source>
-        <translation>This field must not go past 45 characters.</translation>
-    </message>
-    <message>
-        <source>Nombre de caractères actuels:</source>
-        <translation>Current number of characters:</translation>
-    </message>
-    <message>
         <source>Caractère spécial</source>
         <translation>Special character</translation>
     </message>
@@ -131,10 +123,6 @@
     <message>
         <source>Rend au texte sélectionné l&apos;aspect du texte tapé</source>
         <translation>Gives the selected text the look of typed text</translation>
-    </message>
-    <message>
-        <source>Attention, il y a trop de caractères!</source>
-        <translation>Careful, there are too many characters!</translation>
     </message>
     <message>
         <source>Attention</source>
@@ -167,10 +155,6 @@
     <message>
         <source>Outils</source>
         <translation>Tools</translation>
-    </message>
-    <message>
-        <source>Nombre de caractères</source>
-        <translation>Number of characters</translation>
     </message>
     <message>
         <source>Couleurs, dégradés et effets pour votre pseudo</source>
@@ -224,6 +208,25 @@
 </source>
         <translation>Vivarel: no display (DISPLAY and WAYLAND_DISPLAY are empty): start Vivarel from a desktop.
 </translation>
+    </message>
+</context>
+<context>
+    <name>LigneLongueur</name>
+    <message>
+        <source>Ce champ ne doit pas dépasser 45 caractères.</source>
+        <translation>This field must not go past 45 characters.</translation>
+    </message>
+    <message>
+        <source>Nombre de caractères actuels:</source>
+        <translation>Current number of characters:</translation>
+    </message>
+    <message>
+        <source>Nombre de caractères</source>
+        <translation>Number of characters</translation>
+    </message>
+    <message>
+        <source>Attention, il y a trop de caractères!</source>
+        <translation>Careful, there are too many characters!</translation>
     </message>
 </context>
 <context>

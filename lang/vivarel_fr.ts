@@ -105,14 +105,6 @@
         <translation>Texte à copier-coller dans trackmania:</translation>
     </message>
     <message>
-        <source>Ce champ ne doit pas dépasser 45 caractères.</source>
-        <translation>Ce champ ne doit pas dépasser 45 caractères.</translation>
-    </message>
-    <message>
-        <source>Nombre de caractères actuels:</source>
-        <translation>Nombre de caractères actuels:</translation>
-    </message>
-    <message>
         <source>Caractère spécial</source>
         <translation>Caractère spécial</translation>
     </message>
@@ -131,10 +123,6 @@
     <message>
         <source>Rend au texte sélectionné l&apos;aspect du texte tapé</source>
         <translation>Rend au texte sélectionné l&apos;aspect du texte tapé</translation>
-    </message>
-    <message>
-        <source>Attention, il y a trop de caractères!</source>
-        <translation>Attention, il y a trop de caractères!</translation>
     </message>
     <message>
         <source>Attention</source>
@@ -167,10 +155,6 @@
     <message>
         <source>Outils</source>
         <translation>Outils</translation>
-    </message>
-    <message>
-        <source>Nombre de caractères</source>
-        <translation>Nombre de caractères</translation>
     </message>
     <message>
         <source>Couleurs, dégradés et effets pour votre pseudo</source>
@@ -224,6 +208,25 @@
 </source>
         <translation>Vivarel : aucun affichage (DISPLAY et WAYLAND_DISPLAY sont vides) : lancez Vivarel depuis un bureau.
 </translation>
+    </message>
+</context>
+<context>
+    <name>LigneLongueur</name>
+    <message>
+        <source>Ce champ ne doit pas dépasser 45 caractères.</source>
+        <translation>Ce champ ne doit pas dépasser 45 caractères.</translation>
+    </message>
+    <message>
+        <source>Nombre de caractères actuels:</source>
+        <translation>Nombre de caractères actuels:</translation>
+    </message>
+    <message>
+        <source>Nombre de caractères</source>
+        <translation>Nombre de caractères</translation>
+    </message>
+    <message>
+        <source>Attention, il y a trop de caractères!</source>
+        <translation>Attention, il y a trop de caractères!</translation>
     </message>
 </context>
 <context>

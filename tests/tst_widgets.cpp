@@ -9,8 +9,10 @@
 #include "widgets/PanneauMemorise.h"
 #include "widgets/QFrame_Perso.h"
 #include "widgets/QTextEdit_Perso.h"
+#include "widgets/TexteLiens.h"
 
 #include <QAccessible>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -52,6 +54,18 @@ struct Paire
     }
 };
 
+// Stands in for the browser: what the program asks the desktop to open.
+class Navigateur : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> ouvertes;
+
+public slots:
+    void Ouvrir(const QUrl &adresse) { ouvertes << adresse; }
+};
+
 } // namespace
 
 class TestWidgets : public QObject
@@ -72,6 +86,7 @@ private slots:
     void swatchSnapsAcceptedColour();
     void swatchCancelKeepsColour();
     void swatchIsAButtonToAssistiveTools();
+    void helpLinksByKeyboardAndAsLinks();
     void swatchIgnoresOtherButtons_data();
     void swatchIgnoresOtherButtons();
     void verticalScrollIsMirrored();
@@ -139,6 +154,43 @@ void TestWidgets::swatchIsAButtonToAssistiveTools()
     QTRY_COMPARE(choisie.count(), 1);
     QVERIFY(boite.vue);
     QCOMPARE(carre.RecupererCouleur(), QColor(0x11, 0x22, 0x33));
+}
+
+// Tab reaches each link in turn and Enter opens it; assistive tools see each link as one, and
+// press it.
+void TestWidgets::helpLinksByKeyboardAndAsLinks()
+{
+    QWidget page;
+    auto *avant = new QPushButton(QStringLiteral("avant"), &page);
+    auto *aide = new TexteLiens(QStringLiteral("Voir <a href='https://a.example/'>la <b>page</b> "
+                                               "A</a> ou <a href='https://b.example/'>B</a>."));
+    aide->setParent(&page);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowActive(&page));
+    Navigateur navigateur;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &navigateur, "Ouvrir");
+    const auto fin =
+        qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); });
+
+    avant->setFocus();
+    QTest::keyClick(avant, Qt::Key_Tab);
+    QCOMPARE(aide->LienActif(), 0);
+    QTest::keyClick(aide, Qt::Key_Tab);
+    QCOMPARE(aide->LienActif(), 1);
+    QTest::keyClick(aide, Qt::Key_Return);
+    QCOMPARE(navigateur.ouvertes, QList<QUrl>{QUrl(QStringLiteral("https://b.example/"))});
+
+    QAccessibleInterface *texte = QAccessible::queryAccessibleInterface(aide);
+    QCOMPARE(texte->text(QAccessible::Name), QStringLiteral("Voir la page A ou B."));
+    QCOMPARE(texte->childCount(), 2);
+    QAccessibleInterface *lien = texte->child(0);
+    QCOMPARE(lien->role(), QAccessible::Link);
+    QCOMPARE(lien->text(QAccessible::Name), QStringLiteral("la page A"));
+    QCOMPARE(texte->indexOfChild(lien), 0);
+    QVERIFY(texte->child(1)->state().focused);
+    lien->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(navigateur.ouvertes.size(), 2);
+    QCOMPARE(navigateur.ouvertes.last(), QUrl(QStringLiteral("https://a.example/")));
 }
 
 void TestWidgets::swatchCancelKeepsColour()

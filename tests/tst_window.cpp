@@ -215,9 +215,12 @@ void TestWindow::countLabelWarnsPast45()
 {
     FenetreTest f;
     const QPalette normale = f.labelCompteur->palette();
+    auto *alerte = f.Trouver<QLabel>("alerteLimite");
+    const auto alerteMontree = [&] { return alerte->isVisibleTo(&f.fenetre); };
     f.Taper(QString(45, u'a'));
     QCOMPARE(f.compteur->intValue(), 45);
     QCOMPARE(f.labelCompteur->text(), QStringLiteral("Nombre de caractères actuels:"));
+    QVERIFY(!alerteMontree());
 
     f.Taper(QStringLiteral("$")); // 47 with the doubled dollar
     QCOMPARE(f.compteur->intValue(), 47);
@@ -226,6 +229,10 @@ void TestWindow::countLabelWarnsPast45()
         QCOMPARE(f.labelCompteur->palette().color(groupe, QPalette::WindowText), QColor(Qt::red));
     QCOMPARE(f.compteur->palette().color(QPalette::WindowText), QColor(Qt::red));
     QCOMPARE(f.compteur->segmentStyle(), QLCDNumber::Filled);
+    // What a screen reader reads out as it shows.
+    QVERIFY(alerteMontree());
+    QCOMPARE(QAccessible::queryAccessibleInterface(alerte)->role(), QAccessible::Notification);
+    QVERIFY(alerte->accessibleName().startsWith(f.labelCompteur->text()));
 
     QTest::keyClick(f.editeur, Qt::Key_Backspace);
     f.Taper(QStringLiteral("b")); // 46
@@ -239,6 +246,7 @@ void TestWindow::countLabelWarnsPast45()
              normale.color(QPalette::WindowText));
     QCOMPARE(f.compteur->palette().color(QPalette::WindowText),
              normale.color(QPalette::WindowText));
+    QVERIFY(!alerteMontree());
 }
 
 void TestWindow::countDisplayShowsTrueLength()
@@ -662,7 +670,7 @@ void TestWindow::pageDefaultValues_data()
         QSignalSpy insertion(&page, &PageCaracteres::InsertionDemandee);
         page.findChild<QPushButton *>(QStringLiteral("boutonInserer"))->click();
         QCOMPARE(insertion.value(0).value(0).toString(), QStringLiteral("À"));
-        QCOMPARE(page.OrdreClavier().size(), 10);
+        QCOMPARE(page.OrdreClavier().size(), 11);
     });
     QTest::newRow("uniform colour") << Verification([] {
         PageCouleur page;

@@ -1,21 +1,20 @@
 #include "window/Fen_Principale.h"
 
+#include "widgets/Accessibilite.h"
 #include "widgets/BanniereTitre.h"
 #include "widgets/ChampPseudo.h"
 #include "widgets/CommandesPseudo.h"
-#include "widgets/CompteurMemorise.h"
 #include "widgets/LigneCode.h"
 #include "widgets/SortieCode.h"
 #include "window/Construction.h"
+#include "window/LigneLongueur.h"
 #include "window/PageCaracteres.h"
 #include "window/PageCollection.h"
 #include "window/PageCouleur.h"
 #include "window/PageDegrade.h"
 #include "window/PageEffet.h"
 
-#include <QAccessible>
 #include <QHBoxLayout>
-#include <QLCDNumber>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -26,6 +25,7 @@
 
 Fen_Principale::Fen_Principale() : QWidget(nullptr)
 {
+    Accessibilite::Encadrer(this);
     CreerWidgets();
     ConstruireCadre();
     ReglerTailles();
@@ -56,10 +56,7 @@ void Fen_Principale::CreerWidgets()
     LabelSortie = Nouveau<QLabel>("labelSortie", tr("Texte à copier-coller dans trackmania:"));
     LigneSortie = Nouveau<LigneCode>("ligneSortie");
     Sortie = Nouveau<SortieCode>("sortieCode");
-    LabelLimite =
-        Nouveau<QLabel>("labelLimite", tr("Ce champ ne doit pas dépasser 45 caractères."));
-    LabelCompteur = Nouveau<QLabel>("labelCompteur", tr("Nombre de caractères actuels:"));
-    Compteur = Nouveau<CompteurMemorise>("compteur", 2u);
+    Longueur = Nouveau<LigneLongueur>("ligneLongueur");
 }
 
 // The nickname editor lies inside the shadow editor, so that the shadow's text shows through
@@ -74,6 +71,8 @@ void Fen_Principale::CreerEditeurs()
     EditeurOmbre->DefinirPartenaire(EditeurPseudo);
     EditeurPseudo->DefinirPartenaire(EditeurOmbre);
     EditeurOmbre->setReadOnly(true);
+    // The shadow repeats the field for the eye; screen readers hear the field alone.
+    Accessibilite::Decorer(EditeurOmbre);
     EditeurOmbre->setFocusPolicy(Qt::NoFocus);
     EditeurOmbre->document()->setUndoRedoEnabled(false);
     EditeurOmbre->SuivreEnOmbre(EditeurPseudo->document(),
@@ -108,12 +107,7 @@ void Fen_Principale::ConstruireCadre()
     rangeeSortie->addWidget(LigneSortie);
     disposition->addLayout(rangeeSortie);
     disposition->addWidget(Sortie);
-
-    auto *rangeeCompteur = new QHBoxLayout;
-    rangeeCompteur->addWidget(LabelLimite);
-    rangeeCompteur->addWidget(LabelCompteur, 0, Qt::AlignRight);
-    rangeeCompteur->addWidget(Compteur, 0, Qt::AlignLeft);
-    disposition->addLayout(rangeeCompteur);
+    disposition->addWidget(Longueur);
 
     // The window is never smaller than what it holds: the gradient page, the preview and the
     // import offer need more than the 460 pixels it once had.
@@ -138,11 +132,8 @@ void Fen_Principale::ReglerTailles()
     // Names for screen readers; the field lies inside its shadow, away from its label.
     EditeurPseudo->setAccessibleName(tr("Votre pseudo"));
     Onglets->setAccessibleName(tr("Outils"));
+    Accessibilite::Envelopper(Onglets);
     LabelSortie->setBuddy(LigneSortie);
-    Compteur->setAccessibleName(tr("Nombre de caractères"));
-    // Filled segments in the text colour, twice the text's height: readable at a glance.
-    Compteur->setSegmentStyle(QLCDNumber::Filled);
-    Compteur->setMinimumHeight(2 * Compteur->fontMetrics().height());
 }
 
 // Tab goes through the window in reading order.
@@ -217,41 +208,9 @@ void Fen_Principale::MettreAJourPseudoOut()
     Calcul.LireAttributs(EditeurPseudo, QColor(CalculPseudo::CouleurPseudoParDefaut));
     const QString code = Calcul.GenererCode(texte);
     LigneSortie->Afficher(code);
-    AfficherLongueur(int(code.size()));
+    Longueur->AfficherLongueur(int(code.size()));
     Sortie->Afficher(code);
     MettreAJourCout();
-}
-
-// Widens the display past two digits rather than let it keep a stale number; past the game's
-// limit the label warns in red.
-void Fen_Principale::AfficherLongueur(int longueur)
-{
-    const int chiffres = qMax(2, int(QString::number(longueur).size()));
-    if (Compteur->digitCount() != chiffres)
-        Compteur->setDigitCount(chiffres);
-    if (Compteur->intValue() != longueur)
-        Compteur->display(longueur);
-
-    const bool tropLong = longueur > CalculPseudo::NombreCases;
-    const QString etiquette = tropLong ? tr("Attention, il y a trop de caractères!")
-                                       : tr("Nombre de caractères actuels:");
-    const QString description = tropLong ? QStringLiteral("%1 — %2").arg(longueur).arg(etiquette)
-                                         : QString::number(longueur);
-    if (Compteur->accessibleDescription() != description)
-        Compteur->setAccessibleDescription(description);
-    if (LabelCompteur->text() == etiquette)
-        return;
-    LabelCompteur->setText(etiquette);
-    // Said aloud, not only painted red.
-    if (tropLong) {
-        QAccessibleEvent alerte(LabelCompteur, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alerte);
-    }
-    QPalette palette;
-    if (tropLong)
-        palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::red, Qt::SolidPattern));
-    LabelCompteur->setPalette(palette);
-    Compteur->setPalette(palette);
 }
 
 // What the code would be with the gradient as it is set up, shown on the gradient page only:

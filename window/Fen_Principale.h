@@ -18,7 +18,7 @@ class PageDegrade;
 class PageEffet;
 class SortieCode;
 class LigneCode;
-class QLCDNumber;
+class LigneLongueur;
 class QLabel;
 class QPushButton;
 class QTabWidget;
@@ -70,7 +70,6 @@ private:
     void OrdonnerClavier();
     void Connecter();
 
-    void AfficherLongueur(int longueur);
     bool SelectionPresente(const QString &message, QList<int> &caracteres);
     bool SelectionAColorier(QList<int> &caracteres);
 
@@ -92,9 +91,7 @@ private:
     QLabel *LabelSortie;
     LigneCode *LigneSortie;
     SortieCode *Sortie;
-    QLabel *LabelLimite;
-    QLabel *LabelCompteur;
-    QLCDNumber *Compteur;
+    LigneLongueur *Longueur;
 };
 
 #endif

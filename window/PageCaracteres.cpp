@@ -1,5 +1,7 @@
 #include "window/PageCaracteres.h"
 
+#include "widgets/Accessibilite.h"
+#include "widgets/TexteLiens.h"
 #include "window/Construction.h"
 
 #include <QComboBox>
@@ -41,7 +43,7 @@ PageCaracteres::PageCaracteres()
       ListeSmileys(NouvelleListe("listeSmileys", CatalogueCaracteres::Smileys)),
       ListeAutres(NouvelleListe("listeAutres", CatalogueCaracteres::Autres)),
       BoutonInserer(Nouveau<QPushButton>("boutonInserer", tr("&Insérer"))),
-      AideCaracteres(NouvelleAide(
+      AideCaracteres(Nouveau<TexteLiens>(
           "aideCaracteres",
           tr("Attention, selon les caractéristiques de votre système, <strong>certains "
              "caractères spéciaux peuvent ne pas s'afficher correctement.</strong> C'est le cas "
@@ -53,18 +55,20 @@ PageCaracteres::PageCaracteres()
 {
     for (int i = 0; i < CatalogueCaracteres::NombreLettres; ++i)
         ListesRessemblants[i] = QString::fromUtf8(CatalogueCaracteres::Ressemblants[i]);
-    // Screen readers on Windows take a combo box's name from the box alone (on Linux they fall
-    // back to its current character): each is named after its caption.
+    // Each combo box is introduced by its row's caption: on Linux through a label relation,
+    // while the name says the current character; on Windows by its name.
     const std::pair<QComboBox *, QRadioButton *> legendes[] = {
+        {ListeLettres, RadioRessemblant},
         {ListeRessemblants, RadioRessemblant},
         {ListeDoublesLettres, RadioDoubleLettre},
         {ListeSmileys, RadioSmiley},
         {ListeAutres, RadioAutre}};
-    for (const auto &[liste, radio] : legendes)
+    for (const auto &[liste, radio] : legendes) {
+        Accessibilite::Legender(liste, radio);
         liste->setAccessibleName(radio->text().remove(u':').trimmed());
+    }
     ListeLettres->setAccessibleName(tr("Lettre"));
     RadioRessemblant->setChecked(true);
-    AideCaracteres->setOpenExternalLinks(true);
     BoutonInserer->setToolTip(tr("Met le caractère choisi à la place du curseur"));
     Disposer();
 
@@ -93,9 +97,9 @@ void PageCaracteres::Disposer()
 
 QList<QWidget *> PageCaracteres::OrdreClavier() const
 {
-    return {RadioRessemblant,    ListeLettres, ListeRessemblants, RadioDoubleLettre,
-            ListeDoublesLettres, RadioSmiley,  ListeSmileys,      RadioAutre,
-            ListeAutres,         BoutonInserer};
+    return {RadioRessemblant,    ListeLettres,  ListeRessemblants, RadioDoubleLettre,
+            ListeDoublesLettres, RadioSmiley,   ListeSmileys,      RadioAutre,
+            ListeAutres,         BoutonInserer, AideCaracteres};
 }
 
 void PageCaracteres::ChangerListeCaracteresSpeciaux(int NumLettre)

@@ -13,14 +13,15 @@ cd "$(dirname "$0")"
 packages=(cmake g++ ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           fonts-liberation2 fonts-droid-fallback
           fonts-thai-tlwg fonts-lohit-deva fonts-unifont clang libclang-rt-14-dev
-          desktop-file-utils appstream dpkg-dev lintian chromium)
+          desktop-file-utils appstream dpkg-dev lintian chromium
+          dbus at-spi2-core python3-pyatspi xvfb xdotool)
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 update=0
 if [ "${1:-run}" = windows ]; then
     packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis zip unzip
-               xvfb xdotool imagemagick x11-utils tmux)
+               imagemagick x11-utils tmux)
     # Qt for Windows is built from Debian's own qtbase source, so apt needs the source lists.
     if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/; then
         for f in /etc/apt/sources.list.d/*.sources; do

@@ -5,6 +5,7 @@
 #include "widgets/CompteurMemorise.h"
 #include "window/Construction.h"
 
+#include <QAccessible>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
@@ -66,6 +67,11 @@ void LigneLongueur::AfficherLongueur(int longueur)
     AlerteLimite->setAccessibleName(QStringLiteral("%1 %2").arg(
         tr("Attention, il y a trop de caractères!"), LabelLimite->text()));
     AlerteLimite->setVisible(tropLong);
+    // On Windows, Qt plays the system's alert sound for it while a screen reader listens.
+    if (tropLong) {
+        QAccessibleEvent alerte(AlerteLimite, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alerte);
+    }
     QPalette palette;
     if (tropLong)
         palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::red, Qt::SolidPattern));

@@ -92,6 +92,11 @@ void QTextEdit_Perso::ReproduireEnOmbre(const QTextDocument *modele, const QBrus
 
 void QTextEdit_Perso::SuivreEnOmbre(const QTextDocument *modele, const QBrush &encre)
 {
+    // The shadow's own cursor stays at the start whatever is copied in: a caret that moved
+    // would be reported to screen readers, by an editor they are not to hear.
+    QTextCursor immobile(document());
+    immobile.setKeepPositionOnInsert(true);
+    setTextCursor(immobile);
     ReproduireEnOmbre(modele, encre);
     disconnect(Suivi);
     Suivi = connect(modele, &QTextDocument::contentsChange, this, &QTextEdit_Perso::ReproduireSpan);

@@ -78,6 +78,9 @@ def verifier_page(langue, page, fenetre):
             fautes.append(f"{quoi}: takes the focus, but its role says nothing")
         if role == R.ROLE_COMBO_BOX and not etiquettes(objet):
             fautes.append(f"{quoi}: a combo box that no label introduces")
+        # Once a label names a combo box, Orca reads its current item from its text.
+        if role == R.ROLE_COMBO_BOX and "Text" not in R.listInterfaces(objet):
+            fautes.append(f"{quoi}: a combo box whose item a screen reader cannot read")
         if (role in {R.ROLE_PUSH_BUTTON, R.ROLE_LINK} and etat.contains(R.STATE_ENABLED)
                 and "press" not in actions(objet)):
             fautes.append(f"{quoi}: cannot be pressed")
@@ -175,7 +178,8 @@ def principal():
         subprocess.run(["dbus-send", "--session", "--dest=org.a11y.Bus", "/org/a11y/bus",
                         "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status",
                         "string:IsEnabled", "variant:boolean:true"], check=True)
-        for genre in ["object:state-changed:showing", "object:text-changed:insert"]:
+        # Every event a screen reader may ask for, so that Qt sends all it would send Orca.
+        for genre in ["object:", "focus:", "window:"]:
             R.Registry.registerEventListener(evenements.append, genre)
         alertes_vues = set()
         for langue in LANGUES:

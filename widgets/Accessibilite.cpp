@@ -7,6 +7,8 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 
+#include <memory>
+
 namespace {
 
 const char ProprieteRole[] = "vivarelRoleAccessible";
@@ -33,6 +35,15 @@ void Accessibilite::Legender(QComboBox *liste, QWidget *legende)
 {
     liste->setProperty(ProprieteLegende, QVariant::fromValue<QObject *>(legende));
     Marquer(liste, QAccessible::ComboBox);
+    // Qt 6.4 tells of a new item by a change of name and of a selection the box cannot show;
+    // as a change of its text, screen readers read the new item out.
+    auto ancien = std::make_shared<QString>(liste->currentText());
+    QObject::connect(liste, &QComboBox::currentTextChanged, liste,
+                     [liste, ancien](const QString &nouveau) {
+                         QAccessibleTextUpdateEvent evenement(liste, 0, *ancien, nouveau);
+                         QAccessible::updateAccessibility(&evenement);
+                         *ancien = nouveau;
+                     });
 }
 
 void Accessibilite::Decorer(QWidget *decor)

@@ -12,8 +12,9 @@ class QWidget;
 class Accessibilite
 {
 public:
-    // The combo box is introduced by `legende`'s text (a radio button's caption), as a label
-    // set with QLabel::setBuddy introduces its buddy.
+    // The combo box is introduced by `legende`'s text (a radio button's caption, or a label),
+    // as a label set with QLabel::setBuddy introduces its buddy, and its current item is read
+    // as its value.
     static void Legender(QComboBox *liste, QWidget *legende);
     // Drawn for the eye only: neither a field nor a control, and what it says of its text is
     // not passed on. What it holds is presented as usual.

@@ -14,16 +14,17 @@ QComboBox *ListeAccessible::Liste() const
 }
 
 // On Linux the name is the current item and the label comes through the relation; elsewhere
-// screen readers read the name alone.
+// screen readers read the name alone. Without an item, the name is the label's, as Qt has it.
 QString ListeAccessible::text(QAccessible::Text t) const
 {
-#ifndef Q_OS_UNIX
+    QString texte;
+#ifdef Q_OS_UNIX
     if (t == QAccessible::Name)
-        return QAccessibleWidget::text(t);
+        texte = Liste()->currentText();
 #endif
-    if (t == QAccessible::Name || t == QAccessible::Value)
-        return Liste()->currentText();
-    return QAccessibleWidget::text(t);
+    if (t == QAccessible::Value)
+        texte = Liste()->currentText();
+    return texte.isEmpty() ? QAccessibleWidget::text(t) : texte;
 }
 
 QAccessible::State ListeAccessible::state() const
@@ -53,8 +54,10 @@ QList<QPair<QAccessibleInterface *, QAccessible::Relation>>
 ListeAccessible::relations(QAccessible::Relation match) const
 {
     auto liens = QAccessibleWidget::relations(match);
-    if (Legende && (match & QAccessible::Label))
-        liens.append({QAccessible::queryAccessibleInterface(Legende), QAccessible::Label});
+    QAccessibleInterface *legende = QAccessible::queryAccessibleInterface(Legende);
+    if (legende && (match & QAccessible::Label) &&
+        !liens.contains(qMakePair(legende, QAccessible::Relation(QAccessible::Label))))
+        liens.append({legende, QAccessible::Label});
     return liens;
 }
 
@@ -71,4 +74,33 @@ void ListeAccessible::doAction(const QString &action)
         Liste()->hidePopup();
     else
         Liste()->showPopup();
+}
+
+void *ListeAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QString ListeAccessible::text(int debut, int fin) const
+{
+    return Liste()->currentText().mid(debut, fin - debut);
+}
+
+int ListeAccessible::characterCount() const
+{
+    return int(Liste()->currentText().size());
+}
+
+void ListeAccessible::selection(int, int *debut, int *fin) const
+{
+    *debut = *fin = 0;
+}
+
+QString ListeAccessible::attributes(int, int *debut, int *fin) const
+{
+    *debut = 0;
+    *fin = characterCount();
+    return QString();
 }

@@ -1,6 +1,7 @@
 #include "widgets/ListeDegrades.h"
 
 #include "encoder/ListeJson.h"
+#include "widgets/Accessibilite.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -22,6 +23,7 @@ ListeDegrades::ListeDegrades()
     BoutonEnregistrer->setToolTip(tr("Garde les couleurs, le mélange et le pas sous un nom"));
     auto *libelle = new QLabel(tr("Préréglages"));
     libelle->setBuddy(Liste);
+    Accessibilite::Legender(Liste, libelle);
     auto *rangee = new QHBoxLayout(this);
     rangee->setContentsMargins(0, 0, 0, 0);
     rangee->addWidget(libelle);

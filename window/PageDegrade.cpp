@@ -1,6 +1,7 @@
 #include "window/PageDegrade.h"
 
 #include "encoder/CalculPseudo.h"
+#include "widgets/Accessibilite.h"
 #include "widgets/BandeDegrade.h"
 #include "widgets/EtapesDegrade.h"
 #include "widgets/LigneMessage.h"
@@ -93,6 +94,7 @@ void PageDegrade::Disposer()
     aide->setWordWrap(false);
     auto *melange = Nouveau<QLabel>("labelMelange", tr("Mélange"));
     melange->setBuddy(ComboMelange);
+    Accessibilite::Legender(ComboMelange, melange);
     auto *choix = new QHBoxLayout;
     choix->addWidget(melange);
     choix->addWidget(ComboMelange);

@@ -1,5 +1,6 @@
 #include "BoiteModale.h"
 #include "SansAvertissement.h"
+#include "widgets/Accessibilite.h"
 #include "widgets/ApercuJeu.h"
 #include "widgets/CompteurMemorise.h"
 #include "widgets/DelegueJeu.h"
@@ -160,6 +161,7 @@ void TestWidgets::swatchIsAButtonToAssistiveTools()
 // press it.
 void TestWidgets::helpLinksByKeyboardAndAsLinks()
 {
+    Accessibilite::Installer();
     QWidget page;
     auto *avant = new QPushButton(QStringLiteral("avant"), &page);
     auto *aide = new TexteLiens(QStringLiteral("Voir <a href='https://a.example/'>la <b>page</b> "

@@ -27,7 +27,8 @@ public:
     // A window built on a plain QWidget: a frame named by its title, as a QMainWindow or a
     // dialog is, not a nameless filler.
     static void Encadrer(QWidget *fenetre);
-    // For the widgets this program describes by their class (TexteLiens).
+    // For the widgets described by their class (TexteLiens), which do not call on this class:
+    // any call above installs it, as the window's first does.
     static void Installer();
 
 private:

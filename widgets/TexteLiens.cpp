@@ -1,7 +1,5 @@
 #include "widgets/TexteLiens.h"
 
-#include "widgets/Accessibilite.h"
-
 #include <QAccessible>
 #include <QDesktopServices>
 #include <QFocusEvent>
@@ -11,7 +9,6 @@
 
 TexteLiens::TexteLiens(const QString &texte) : QLabel(texte)
 {
-    Accessibilite::Installer();
     setWordWrap(true);
     setAlignment(Qt::AlignJustify);
     setTextFormat(Qt::RichText);

@@ -6,7 +6,7 @@
 
 // A page's help, justified and wrapped, whose links the keyboard reaches: Tab goes from one to
 // the next and Enter opens it in the browser. Screen readers find each link as one, and hear
-// of it when the keyboard reaches it.
+// of it when the keyboard reaches it (Accessibilite describes it so, once installed).
 class TexteLiens : public QLabel
 {
     Q_OBJECT

@@ -19,8 +19,8 @@ public:
     // Drawn for the eye only: neither a field nor a control, and what it says of its text is
     // not passed on. What it holds is presented as usual.
     static void Decorer(QWidget *decor);
-    // Holds controls and is none itself: the focus it is given goes to the control inside it
-    // that is its focus proxy (a tab widget's tab bar).
+    // Holds controls and is none itself, a filler that screen readers pass over; where its focus
+    // goes to a focus proxy inside it (a tab widget's tab bar), it does not claim the focus.
     static void Envelopper(QWidget *enveloppe);
     // Read out by screen readers each time it shows.
     static void Annoncer(QWidget *annonce);

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -133,6 +134,8 @@ void Fen_Principale::ReglerTailles()
     EditeurPseudo->setAccessibleName(tr("Votre pseudo"));
     Onglets->setAccessibleName(tr("Outils"));
     Accessibilite::Envelopper(Onglets);
+    // The pages' stack, which Orca would announce as a "layered pane" on the way to each page.
+    Accessibilite::Envelopper(Onglets->findChild<QStackedWidget *>());
     LabelSortie->setBuddy(LigneSortie);
 }
 

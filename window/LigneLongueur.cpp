@@ -31,6 +31,9 @@ LigneLongueur::LigneLongueur()
     place.setRetainSizeWhenHidden(true);
     AlerteLimite->setSizePolicy(place);
     AlerteLimite->hide();
+    // What a screen reader reads out as it shows.
+    AlerteLimite->setAccessibleName(QStringLiteral("%1 %2").arg(
+        tr("Attention, il y a trop de caractères!"), LabelLimite->text()));
     Accessibilite::Annoncer(AlerteLimite);
 
     auto *rangee = new QHBoxLayout(this);
@@ -63,9 +66,6 @@ void LigneLongueur::AfficherLongueur(int longueur)
     if (LabelCompteur->text() == etiquette)
         return;
     LabelCompteur->setText(etiquette);
-    // Named before it shows: a screen reader reads it out as it appears.
-    AlerteLimite->setAccessibleName(QStringLiteral("%1 %2").arg(
-        tr("Attention, il y a trop de caractères!"), LabelLimite->text()));
     AlerteLimite->setVisible(tropLong);
     // On Windows, Qt plays the system's alert sound for it while a screen reader listens.
     if (tropLong) {

@@ -23,20 +23,17 @@ bool EcrireOctets(std::FILE *flux, const QByteArray &octets)
            std::fflush(flux) == 0;
 }
 
+// Byte by byte up to the line break, so that a NUL inside a line is kept like any other byte
+// and a line of any length is one line.
 bool LireLigneOctets(QByteArray *ligne, bool *echec)
 {
     ligne->clear();
-    char morceau[4096];
-    while (std::fgets(morceau, sizeof morceau, stdin)) {
-        ligne->append(morceau);
-        if (ligne->endsWith('\n'))
-            break;
-    }
+    int octet;
+    while ((octet = std::getc(stdin)) != EOF && octet != '\n')
+        ligne->append(char(octet));
     *echec = std::ferror(stdin);
-    if (ligne->isEmpty())
+    if (octet == EOF && ligne->isEmpty())
         return false;
-    if (ligne->endsWith('\n'))
-        ligne->chop(1);
     if (ligne->endsWith('\r'))
         ligne->chop(1);
     return true;
@@ -85,13 +82,18 @@ bool Console::Ecrire(std::FILE *flux, const QByteArray &utf8)
 bool Console::LireLigne(QByteArray *ligne, bool *echec)
 {
     if (const HANDLE console = ConsoleDe(stdin)) {
-        // Typed at the console: a line of UTF-16 at a time, until Ctrl+Z.
+        // Typed at the console: UTF-16 until the line's end, which a long line reaches only
+        // after several reads; Ctrl+Z at the start of a line ends the input.
         *echec = false;
+        QString texte;
         wchar_t morceau[4096];
         DWORD nombre = 0;
-        if (!ReadConsoleW(console, morceau, DWORD(std::size(morceau)), &nombre, nullptr))
-            return false;
-        QString texte = QString::fromWCharArray(morceau, int(nombre));
+        while (!texte.endsWith(u'\n')) {
+            if (!ReadConsoleW(console, morceau, DWORD(std::size(morceau)), &nombre, nullptr) ||
+                nombre == 0)
+                break;
+            texte += QString::fromWCharArray(morceau, int(nombre));
+        }
         if (texte.startsWith(QChar(0x1a)) || texte.isEmpty())
             return false;
         while (texte.endsWith(u'\n') || texte.endsWith(u'\r'))

@@ -96,6 +96,8 @@ private slots:
     void renderWithoutDisplay_data();
     void renderWithoutDisplay();
     void renderAnswersEachLine();
+    void renderOneAnswerPerLine_data();
+    void renderOneAnswerPerLine();
     void renderIntoATerminal();
     void renderFailures_data();
     void renderFailures();
@@ -436,6 +438,47 @@ void TestStartup::renderAnswersEachLine()
     vivarel->closeWriteChannel();
     QVERIFY(vivarel->waitForFinished(10000));
     QCOMPARE(vivarel->exitCode(), 0);
+}
+
+void TestStartup::renderOneAnswerPerLine_data()
+{
+    QTest::addColumn<QByteArray>("entree");
+    QTest::addColumn<QByteArrayList>("lignes"); // each line as read, without its line break
+    QTest::addColumn<QString>("format");
+    QByteArray octets;
+    for (int octet = 0; octet < 256; ++octet)
+        if (octet != '\n')
+            octets += char(octet);
+    const QByteArray nul("x\0y", 3);
+    QTest::newRow("a NUL, in pictures") << nul + "\nsecond\n"
+                                        << QByteArrayList{nul, "second"} << "html";
+    QTest::newRow("a NUL, exact text") << nul + "\nsecond\n"
+                                       << QByteArrayList{nul, "second"} << "text";
+    QTest::newRow("every byte") << octets + "\n$f00b\n"
+                                << QByteArrayList{octets, "$f00b"} << "html";
+    QTest::newRow("no UTF-8") << QByteArray("\xff\xfe$\xc3\n\xc3\n")
+                              << QByteArrayList{"\xff\xfe$\xc3", "\xc3"} << "text";
+    QTest::newRow("longer than a read") << QByteArray(100000, 'a') + "\nb\n"
+                                        << QByteArrayList{QByteArray(100000, 'a'), "b"} << "text";
+    QTest::newRow("CRLF, and no break at the end")
+        << QByteArray("a\r\n\r\nb") << QByteArrayList{"a", "", "b"} << "text";
+}
+
+// Whatever the bytes, N lines in are N answers out, each from its own whole line.
+void TestStartup::renderOneAnswerPerLine()
+{
+    QFETCH(QByteArray, entree);
+    QFETCH(QByteArrayList, lignes);
+    QFETCH(QString, format);
+    std::unique_ptr<QProcess> vivarel(SansAffichage({"--render", "-", "--format", format}, entree));
+    QCOMPARE(vivarel->exitCode(), 0);
+    QByteArray attendu;
+    for (const QByteArray &ligne : lignes)
+        attendu += (format == QStringLiteral("html") ? FormesTexte::Html(QString::fromUtf8(ligne))
+                                                     : FormesTexte::Texte(QString::fromUtf8(ligne)))
+                       .toUtf8() +
+                   '\n';
+    QCOMPARE(vivarel->readAllStandardOutput(), attendu);
 }
 
 // Into a terminal (util-linux's script gives it one), the text form cannot drive it: no escape

@@ -209,10 +209,28 @@ void TestStartup::settingsComeBack()
 
 void TestStartup::damagedFilesNeverKill_data()
 {
-    QTest::addColumn<QString>("valide");
     QTest::addColumn<QString>("nom");
-    QTest::newRow("Gui.rcc") << RESSOURCES_TEST << "Gui.rcc";
-    QTest::newRow("Lang/fr.qm") << TRADUCTION_TEST << "Lang/fr.qm";
+    QTest::addColumn<QByteArrayList>("variantes");
+    QTest::addColumn<bool>("refus"); // one at least is refused: the header's first bytes
+    // A row a few dozen child processes, so that on a loaded machine under the sanitizers each
+    // row stays far from QtTest's time limit, which is per row.
+    constexpr int ParRangee = 24;
+    for (const auto &[valide, nom] :
+         {std::pair<const char *, const char *>{RESSOURCES_TEST, "Gui.rcc"},
+          {TRADUCTION_TEST, "Lang/fr.qm"}}) {
+        QFile source(QString::fromUtf8(valide));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray octets = source.readAll();
+        for (int debut = 0; debut < octets.size(); debut += ParRangee) {
+            QByteArrayList variantes;
+            for (int i = debut; i < qMin(debut + ParRangee, int(octets.size())); ++i)
+                variantes << QByteArray(octets).replace(i, 1, "\xff");
+            QTest::addRow("%s, byte %d on", nom, debut) << nom << variantes << (debut == 0);
+        }
+        QTest::addRow("%s, empty, cut in half, a folder", nom)
+            << nom << QByteArrayList{QByteArray(), octets.left(octets.size() / 2), "dossier"}
+            << false;
+    }
 }
 
 // Every byte of a valid file set to 0xff in turn, then the file empty, cut in half and as a
@@ -220,16 +238,9 @@ void TestStartup::damagedFilesNeverKill_data()
 // variants Qt would crash on are skipped with a line that names the file.
 void TestStartup::damagedFilesNeverKill()
 {
-    QFETCH(QString, valide);
     QFETCH(QString, nom);
-    QFile source(valide);
-    QVERIFY(source.open(QIODevice::ReadOnly));
-    const QByteArray octets = source.readAll();
-    QList<QByteArray> variantes;
-    for (int i = 0; i < octets.size(); ++i)
-        variantes << QByteArray(octets).replace(i, 1, "\xff");
-    variantes << QByteArray() << octets.left(octets.size() / 2) << QByteArray("dossier");
-
+    QFETCH(QByteArrayList, variantes);
+    QFETCH(bool, refus);
     int ignores = 0;
     QTemporaryDir racine;
     for (int i = 0; i < variantes.size(); i += 2) { // two at a time, one per core
@@ -258,7 +269,7 @@ void TestStartup::damagedFilesNeverKill()
             ignores += erreurs.contains(QStringLiteral("« %1 » ignoré").arg(nom));
         }
     }
-    QVERIFY(ignores > 0);
+    QVERIFY(ignores > 0 || !refus);
     // Under Wine a process lets go of its working folder a little after it has ended.
     QTRY_VERIFY_WITH_TIMEOUT(racine.remove(), 10000);
 }

@@ -166,6 +166,42 @@ def essayer(langue, alertes_vues):
     fautes.extend(f"{langue}: the program printed: {ligne.rstrip()}" for ligne in erreurs)
 
 
+def propriete(nom, valeur=None):
+    """Sets (waiting for the answer) or reads one of the bus's switches: None when the bus
+    launcher does not answer."""
+    appel = (["org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status", f"string:{nom}",
+              f"variant:boolean:{str(valeur).lower()}"] if valeur is not None else
+             ["org.freedesktop.DBus.Properties.Get", "string:org.a11y.Status", f"string:{nom}"])
+    try:
+        reponse = subprocess.run(["dbus-send", "--session", "--print-reply", "--reply-timeout=10000",
+                                  "--dest=org.a11y.Bus", "/org/a11y/bus", *appel],
+                                 capture_output=True, text=True, timeout=20)
+    except subprocess.TimeoutExpired:
+        return None
+    return None if reponse.returncode else reponse.stdout
+
+
+def allumer_bus():
+    """What a screen reader does as it starts: applications then open their bridge. Qt reads
+    both switches once as it starts, so both must read true before any program starts,
+    whatever the desktop's settings said before."""
+    try:
+        from gi.repository import Gio
+        schemas = Gio.SettingsSchemaSource.get_default()
+        if schemas and schemas.lookup("org.gnome.desktop.interface", True):
+            reglages = Gio.Settings.new("org.gnome.desktop.interface")
+            reglages.set_boolean("toolkit-accessibility", False)
+            Gio.Settings.sync()
+    except ImportError:
+        pass
+    for nom in ["IsEnabled", "ScreenReaderEnabled"]:
+        if propriete(nom, True) is None or "true" not in (propriete(nom) or ""):
+            print(f"FAIL: the accessibility bus does not turn {nom} on: is at-spi2-core "
+                  "installed and its bus launcher able to start?")
+            return False
+    return True
+
+
 def principal():
     lecture, ecriture = os.pipe()
     serveur = subprocess.Popen(["Xvfb", "-displayfd", str(ecriture), "-screen", "0",
@@ -174,10 +210,8 @@ def principal():
     os.close(ecriture)
     os.environ["DISPLAY"] = ":" + os.read(lecture, 16).decode().strip()
     try:
-        # What a screen reader does as it starts: applications then open their bridge.
-        subprocess.run(["dbus-send", "--session", "--dest=org.a11y.Bus", "/org/a11y/bus",
-                        "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status",
-                        "string:IsEnabled", "variant:boolean:true"], check=True)
+        if not allumer_bus():
+            return 1
         # Every event a screen reader may ask for, so that Qt sends all it would send Orca.
         for genre in ["object:", "focus:", "window:"]:
             R.Registry.registerEventListener(evenements.append, genre)

@@ -47,6 +47,18 @@ if [ ${#missing[@]} -gt 0 ] || [ $update -eq 1 ]; then
         $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
+# A home and XDG folders of its own, made anew, for a command the tests run outside CTest (which
+# gives each test its own: tests/CMakeLists.txt), so that nothing of the caller's home reaches it.
+isoler() {
+    local maison=$PWD/$1
+    shift
+    rm -rf "$maison"
+    mkdir -p "$maison"/{config,data,cache}
+    mkdir -m 700 "$maison/run"
+    env HOME="$maison" XDG_CONFIG_HOME="$maison/config" XDG_DATA_HOME="$maison/data" \
+        XDG_CACHE_HOME="$maison/cache" XDG_RUNTIME_DIR="$maison/run" "$@"
+}
+
 [ -f build/CMakeCache.txt ] || cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build
 
@@ -61,14 +73,14 @@ case "${1:-run}" in
                 -DVIVAREL_FUZZ=ON
         cmake --build build-fuzz
         mkdir -p build-fuzz/corpus
-        ./build-fuzz/fuzz/fuzz_decodeur -max_total_time=60 -artifact_prefix=build-fuzz/ \
-            build-fuzz/corpus fuzz/corpus
+        isoler build-fuzz/maison ./build-fuzz/fuzz/fuzz_decodeur -max_total_time=60 \
+            -artifact_prefix=build-fuzz/ build-fuzz/corpus fuzz/corpus
         # Half a minute on the checks of the optional start-up files, seeded with the valid
         # resource file and catalogue the tests build.
         mkdir -p build-fuzz/fichiers build-fuzz/graines
         cp build/tests/ressources_test.rcc build/tests/traduction_test.qm build-fuzz/graines/
-        ./build-fuzz/fuzz/fuzz_fichiers -max_total_time=30 -timeout=10 -rss_limit_mb=2048 \
-            -artifact_prefix=build-fuzz/ build-fuzz/fichiers build-fuzz/graines
+        isoler build-fuzz/maison ./build-fuzz/fuzz/fuzz_fichiers -max_total_time=30 -timeout=10 \
+            -rss_limit_mb=2048 -artifact_prefix=build-fuzz/ build-fuzz/fichiers build-fuzz/graines
         # The same suite again under AddressSanitizer and UndefinedBehaviorSanitizer, in a build
         # folder of its own: any report ends its test with a failure.
         [ -f build-asan/CMakeCache.txt ] ||

@@ -1,4 +1,5 @@
 #include "BoiteModale.h"
+#include "Police.h"
 #include "SansAvertissement.h"
 #include "widgets/Accessibilite.h"
 #include "widgets/ApercuJeu.h"
@@ -328,13 +329,13 @@ void TestWidgets::emptyListSaysHowToFillIt()
     };
     QCOMPARE(encre(), 0);
     liste.DefinirConsigne(QStringLiteral("Nothing yet: Save keeps one."));
-    QVERIFY2(encre() > 5, qPrintable(QString::number(encre())));
+    QVERIFY2(encre() > 5, (QByteArray::number(encre()) + Police(&liste)).constData());
     QCOMPARE(liste.accessibleDescription(), QStringLiteral("Nothing yet: Save keeps one."));
     liste.addItem(QStringLiteral("a"));
     QCOMPARE(encre(), 0);
     QTRY_VERIFY(liste.accessibleDescription().isEmpty());
     liste.clear();
-    QVERIFY(encre() > 5);
+    QVERIFY2(encre() > 5, (QByteArray::number(encre()) + Police(&liste)).constData());
     QTRY_COMPARE(liste.accessibleDescription(), QStringLiteral("Nothing yet: Save keeps one."));
 }
 

@@ -7,6 +7,8 @@
 #   ./build.sh windows  the same set-up, then Vivarel for 64-bit Windows: Qt cross-built once
 #                     into a cache folder, the program, a zip and an installer in build-windows/,
 #                     and its tests under Wine (packaging/windows/build.sh)
+#   ./build.sh fresh  the test command again, in a fresh minimal Debian 12 root
+#                     (packaging/essai-neuf.sh): what a new machine gets from these commands
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -19,6 +21,7 @@ packages=(cmake g++ ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tr
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 update=0
+[ "${1:-run}" != fresh ] || exec packaging/essai-neuf.sh
 if [ "${1:-run}" = windows ]; then
     packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis zip unzip
                imagemagick x11-utils tmux)
@@ -90,5 +93,5 @@ case "${1:-run}" in
             ctest --test-dir build-asan --output-on-failure
         ;;
     windows) exec packaging/windows/build.sh ;;
-    *)    echo "usage: $0 run|test|windows" >&2; exit 2 ;;
+    *)    echo "usage: $0 run|test|windows|fresh" >&2; exit 2 ;;
 esac

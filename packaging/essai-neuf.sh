@@ -20,7 +20,7 @@ command -v debootstrap >/dev/null || {
 
 # The machine's enabled sources for bookworm: the first archive is the mirror to bootstrap from.
 sources=(/etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list /etc/apt/sources.list)
-miroir=$(for f in "${sources[@]}"; do [ -f "$f" ] && cat "$f"; done |
+miroir=$(for f in "${sources[@]}"; do [ ! -f "$f" ] || cat "$f"; done |
          awk '/^URIs:/ {u=$2} /^Suites:.*bookworm( |$)/ && u {print u; exit}
               /^deb .* bookworm / {print $2; exit}')
 [ -n "$miroir" ] || { echo "essai-neuf: no bookworm archive in the apt sources" >&2; exit 2; }
@@ -62,7 +62,7 @@ tar -C "$racine" -xf "$archive"
 cp /etc/resolv.conf "$racine/etc/resolv.conf"
 rm -f "$racine"/etc/apt/sources.list "$racine"/etc/apt/sources.list.d/*
 for f in "${sources[@]}"; do
-    [ -f "$f" ] && cp "$f" "$racine$f"
+    [ ! -f "$f" ] || cp "$f" "$racine$f"
 done
 git clone --quiet --no-checkout "$source" "$racine/root/vivarel"
 git -C "$racine/root/vivarel" checkout --quiet "$commit"

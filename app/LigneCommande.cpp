@@ -107,6 +107,10 @@ int LigneCommande::Traiter(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("Vivarel"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VIVAREL_VERSION));
+#ifdef Q_OS_WASM
+    // A page has no command line, and always a display: the window opens.
+    return -1;
+#endif
     const QStringList arguments = Console::Arguments(argc, argv);
 
     // A first reading, with no application object yet: does the command line answer, or does

@@ -2,7 +2,8 @@
 
 #include <QSocketNotifier>
 
-#ifdef Q_OS_UNIX
+// A page has no signals; Qt's web event loop cannot watch a pipe either.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_WASM)
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>

@@ -3,6 +3,7 @@
 #include "app/Console.h"
 #include "app/FichierJoueur.h"
 #include "app/Reglages.h"
+#include "encoder/LienPseudo.h"
 #include "window/PageCollection.h"
 #include "window/PageDegrade.h"
 
@@ -11,7 +12,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-Session::Session(const QString &fichierReglages, const QString &dossierDonnees)
+Session::Session(const QString &fichierReglages, const QString &dossierDonnees,
+                 const QString &adressePage)
     : Ecriture([this] { Ecrire(); })
 {
     FenetrePrincipale.setWindowTitle(QStringLiteral("Trackmania Vivarel"));
@@ -34,6 +36,13 @@ Session::Session(const QString &fichierReglages, const QString &dossierDonnees)
     // Logging off or shutting down: Windows ends the process soon after the session manager
     // has asked, whatever the program is doing, so what is pending is written before answering.
     connect(qApp, &QGuiApplication::commitDataRequest, this, &Session::Terminer);
+    // Opened from a link: its nickname, as one undo step over the one the player left, and
+    // kept like any change.
+    if (!adressePage.isEmpty()) {
+        FenetrePrincipale.ProposerLien(adressePage);
+        if (const QString code = LienPseudo::Code(adressePage); !code.isNull())
+            FenetrePrincipale.ImporterCode(code);
+    }
 }
 
 Session::~Session() = default;

@@ -3,6 +3,7 @@
 
 #include "app/Collection.h"
 #include "app/DegradesEnregistres.h"
+#include "app/Plateforme.h"
 #include "app/Sauvegarde.h"
 #include "app/SignauxFin.h"
 #include "window/Fen_Principale.h"
@@ -22,9 +23,11 @@ class Session : public QObject
     Q_OBJECT
 
 public:
-    // Without paths, the user's own settings file and data folder.
+    // Without paths, the user's own settings file and data folder. A page's address (none on
+    // the desktop) offers links, and the nickname its fragment carries is opened.
     explicit Session(const QString &fichierReglages = QString(),
-                     const QString &dossierDonnees = QString());
+                     const QString &dossierDonnees = QString(),
+                     const QString &adressePage = Plateforme::AdressePage());
     ~Session() override;
 
     Fen_Principale &Fenetre() { return FenetrePrincipale; }

@@ -818,5 +818,17 @@
         <source>Collez le code de votre pseudo :</source>
         <translation>Füge den Code deines Nicknames ein:</translation>
     </message>
+    <message>
+        <source>Copier le lien</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>Copie un lien vers cette page qui ouvre ce pseudo</source>
+        <translation>Kopiert einen Link auf diese Seite, der diesen Nickname öffnet</translation>
+    </message>
+    <message>
+        <source>Lien copié.</source>
+        <translation>Link kopiert.</translation>
+    </message>
 </context>
 </TS>

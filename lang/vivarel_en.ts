@@ -818,5 +818,17 @@
         <source>Code copié en HTML.</source>
         <translation>Code copied as HTML.</translation>
     </message>
+    <message>
+        <source>Copier le lien</source>
+        <translation>Copy link</translation>
+    </message>
+    <message>
+        <source>Copie un lien vers cette page qui ouvre ce pseudo</source>
+        <translation>Copies a link to this page that opens this nickname</translation>
+    </message>
+    <message>
+        <source>Lien copié.</source>
+        <translation>Link copied.</translation>
+    </message>
 </context>
 </TS>

@@ -818,5 +818,17 @@
         <source>Code copié en HTML.</source>
         <translation>Code copié en HTML.</translation>
     </message>
+    <message>
+        <source>Copier le lien</source>
+        <translation>Copier le lien</translation>
+    </message>
+    <message>
+        <source>Copie un lien vers cette page qui ouvre ce pseudo</source>
+        <translation>Copie un lien vers cette page qui ouvre ce pseudo</translation>
+    </message>
+    <message>
+        <source>Lien copié.</source>
+        <translation>Lien copié.</translation>
+    </message>
 </context>
 </TS>

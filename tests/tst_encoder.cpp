@@ -5,6 +5,7 @@
 #include "encoder/Degrade.h"
 #include "encoder/EspacesCouleur.h"
 #include "encoder/FormesTexte.h"
+#include "encoder/LienPseudo.h"
 #include "encoder/NomCouleur.h"
 
 #include <QRandomGenerator>
@@ -129,6 +130,8 @@ class TestEncoder : public QObject
 private slots:
     void init() { RefuserAvertissements(); }
     void defaultValues();
+    void linkCarriesTheCode_data();
+    void linkCarriesTheCode();
     void oklabPublishedValues_data();
     void oklabPublishedValues();
     void blendedGradient_data();
@@ -818,6 +821,33 @@ void TestEncoder::colourNames()
     QFETCH(QString, hex);
     QFETCH(QString, nom);
     QCOMPARE(NomCouleur::Nom(QColor(hex)), nom);
+}
+
+void TestEncoder::linkCarriesTheCode_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("code");
+    const QString page = QStringLiteral("https://example.org/vivarel/");
+    QTest::newRow("colours and spaces") << page << QStringLiteral("$f00Viva $0cfrel $$ 21");
+    QTest::newRow("any script") << page << QStringLiteral("$i★ Ça ヅ 😀\u0301");
+    QTest::newRow("what a URL means") << page << QStringLiteral("a#b%20c?d&e=f/g%");
+    QTest::newRow("the page's own fragment and query")
+        << QStringLiteral("http://127.0.0.1:8000/index.html?x=1#$f00old")
+        << QStringLiteral("$0f0new");
+}
+
+// Whatever the code, the link carries it back whole, in characters any chat or forum keeps.
+void TestEncoder::linkCarriesTheCode()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, code);
+    const QString lien = LienPseudo::Lien(page, code);
+    QCOMPARE(LienPseudo::Code(lien), code);
+    QVERIFY2(lien.startsWith(page.section(u'#', 0, 0) + u'#'), qPrintable(lien));
+    QVERIFY2(QRegularExpression(QStringLiteral("^[!-~]+$")).match(lien).hasMatch(),
+             qPrintable(lien));
+    QVERIFY(LienPseudo::Code(page.section(u'#', 0, 0)).isNull());
+    QVERIFY(LienPseudo::Code(page.section(u'#', 0, 0) + u'#').isNull());
 }
 
 QTEST_MAIN(TestEncoder)

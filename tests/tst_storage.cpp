@@ -4,8 +4,12 @@
 #include "SansAvertissement.h"
 #include "app/FichierJoueur.h"
 #include "app/Session.h"
+#include "encoder/FormesTexte.h"
+#include "encoder/LienPseudo.h"
 #include "window/PageDegrade.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -104,6 +108,8 @@ private slots:
     void savedGradientSurvivesRestart();
     void damagedCollection_data();
     void damagedCollection();
+    void linkOpensItsNickname_data();
+    void linkOpensItsNickname();
 
 private:
     QTemporaryDir Dossier;
@@ -388,6 +394,47 @@ void TestStorage::savedGradientSurvivesRestart()
     QCOMPARE(liste->count(), CollectionDegrades::PreReglages().size());
     QVERIFY(
         DegradesEnregistres(dossier.filePath(QStringLiteral("degrades.json"))).Entrees().isEmpty());
+}
+
+void TestStorage::linkOpensItsNickname_data()
+{
+    QTest::addColumn<QString>("page");   // the page's address; none for the desktop
+    QTest::addColumn<QString>("ouvert"); // the nickname then in the field
+    const QString page = QStringLiteral("http://127.0.0.1:8000/");
+    QTest::newRow("desktop") << QString() << "Avant";
+    QTest::newRow("no fragment") << page << "Avant";
+    QTest::newRow("empty fragment") << page + u'#' << "Avant";
+    QTest::newRow("a nickname") << page + QStringLiteral("#%24f00Viva%240cfrel%20%E2%98%85")
+                                << QStringLiteral("Vivarel ★");
+    QTest::newRow("hostile text, only read")
+        << page + QStringLiteral("#<img src=/dev/zero>$l[javascript:x]a$l")
+        << "<img src=/dev/zero>a";
+}
+
+// A page opened from a link shows the link's nickname as one undo step over the one kept, and
+// "Copier le lien" gives a link that carries the nickname shown; a desktop has no such button.
+void TestStorage::linkOpensItsNickname()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, ouvert);
+    QTemporaryDir dossier;
+    const QString ini = dossier.filePath(QStringLiteral("v.ini"));
+    {
+        Session avant(ini, dossier.path(), QString());
+        QTest::keyClicks(Champ(avant), QStringLiteral("Avant"));
+        avant.Terminer();
+    }
+    Session session(ini, dossier.path(), page);
+    QCOMPARE(Champ(session)->toPlainText(), ouvert);
+    auto *lien = session.Fenetre().findChild<QPushButton *>(QStringLiteral("boutonCopierLien"));
+    QCOMPARE(lien->isVisibleTo(&session.Fenetre()), !page.isEmpty());
+    if (page.isEmpty())
+        return;
+    lien->click();
+    QCOMPARE(FormesTexte::Texte(LienPseudo::Code(QApplication::clipboard()->text())), ouvert);
+    QVERIFY(QApplication::clipboard()->text().startsWith(page.section(u'#', 0, 0)));
+    Champ(session)->undo();
+    QCOMPARE(Champ(session)->toPlainText(), QStringLiteral("Avant"));
 }
 
 QTEST_MAIN(TestStorage)

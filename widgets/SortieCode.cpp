@@ -3,6 +3,7 @@
 #include "encoder/CalculPseudo.h"
 #include "encoder/DecodeurPseudo.h"
 #include "encoder/FormesTexte.h"
+#include "encoder/LienPseudo.h"
 #include "widgets/ApercuJeu.h"
 #include "widgets/DessinJeu.h"
 #include "widgets/LigneMessage.h"
@@ -23,6 +24,7 @@
 
 SortieCode::SortieCode()
     : BoutonCopier(new QPushButton(tr("Co&pier"))),
+      BoutonCopierLien(new QPushButton(tr("Copier le lien"))),
       BoutonImporter(new QPushButton(tr("I&mporter un code…"))),
       BoutonCopierImage(new QPushButton(tr("Copier l'ima&ge"))),
       BoutonEnregistrerImage(new QPushButton(tr("Enregistrer &l'image…"))),
@@ -31,6 +33,9 @@ SortieCode::SortieCode()
 {
     BoutonCopier->setObjectName(QStringLiteral("boutonCopier"));
     BoutonImporter->setObjectName(QStringLiteral("boutonImporter"));
+    BoutonCopierLien->setObjectName(QStringLiteral("boutonCopierLien"));
+    BoutonCopierLien->setToolTip(tr("Copie un lien vers cette page qui ouvre ce pseudo"));
+    BoutonCopierLien->hide();
     Message->setObjectName(QStringLiteral("messageSortie"));
     Apercu->setObjectName(QStringLiteral("apercuJeu"));
     Offre->setObjectName(QStringLiteral("offreImport"));
@@ -60,7 +65,10 @@ SortieCode::SortieCode()
 
     auto *grille = new QGridLayout(this);
     grille->setContentsMargins(0, 0, 0, 0);
-    grille->addWidget(BoutonCopier, 0, 0);
+    auto *copies = new QHBoxLayout;
+    copies->addWidget(BoutonCopier);
+    copies->addWidget(BoutonCopierLien);
+    grille->addLayout(copies, 0, 0);
     grille->addWidget(BoutonImporter, 0, 1);
     grille->addWidget(Zone, 0, 2);
     grille->addWidget(new QLabel(tr("Aperçu dans le jeu")), 1, 0, 1, 2);
@@ -76,6 +84,7 @@ SortieCode::SortieCode()
     Apercu->setAccessibleName(tr("Aperçu dans le jeu"));
 
     connect(BoutonCopier, &QPushButton::clicked, this, &SortieCode::Copier);
+    connect(BoutonCopierLien, &QPushButton::clicked, this, &SortieCode::CopierLien);
     connect(BoutonImporter, &QPushButton::clicked, this, &SortieCode::DemanderCode);
     connect(BoutonCopierImage, &QPushButton::clicked, this, &SortieCode::CopierImage);
     connect(BoutonEnregistrerImage, &QPushButton::clicked, this, &SortieCode::EnregistrerImage);
@@ -128,8 +137,8 @@ void SortieCode::AnnoncerImport(const QList<DecodeurPseudo::Omission> &omis)
 
 QList<QWidget *> SortieCode::OrdreClavier() const
 {
-    return {BoutonCopier, BoutonImporter, BoutonCopierImage, BoutonEnregistrerImage,
-            BoutonCopierHtml};
+    return {BoutonCopier,      BoutonCopierLien,       BoutonImporter,
+            BoutonCopierImage, BoutonEnregistrerImage, BoutonCopierHtml};
 }
 
 // The selection clipboard too, where the platform has one: a middle click pastes it.
@@ -140,6 +149,18 @@ void SortieCode::Copier()
     if (pressePapiers->supportsSelection())
         pressePapiers->setText(Code, QClipboard::Selection);
     Informer(tr("Code copié."));
+}
+
+void SortieCode::ProposerLien(const QString &page)
+{
+    Page = page;
+    BoutonCopierLien->show();
+}
+
+void SortieCode::CopierLien()
+{
+    QApplication::clipboard()->setText(LienPseudo::Lien(Page, Code));
+    Informer(tr("Lien copié."));
 }
 
 int SortieCode::LargeurCode(const QFontMetrics &metriques)

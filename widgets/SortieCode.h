@@ -34,10 +34,15 @@ public:
     // The width a line needs to show a whole 45-character code.
     static int LargeurCode(const QFontMetrics &metriques);
 
+    // Shows "Copier le lien", which copies a link to `page` that carries the code: only a page
+    // has an address to give.
+    void ProposerLien(const QString &page);
+
     // Its buttons, for the window's Tab chain.
     QList<QWidget *> OrdreClavier() const;
 
     void Copier();
+    void CopierLien();
     void CopierImage();
     void EnregistrerImage();
     void CopierHtml();
@@ -52,7 +57,9 @@ private:
 
     QString Code;
     QString CodePropose;
+    QString Page;
     QPushButton *BoutonCopier;
+    QPushButton *BoutonCopierLien;
     QPushButton *BoutonImporter;
     QPushButton *BoutonCopierImage;
     QPushButton *BoutonEnregistrerImage;

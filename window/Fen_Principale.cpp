@@ -307,6 +307,11 @@ void Fen_Principale::ImporterCode(const QString &code)
     Sortie->AnnoncerImport(Commandes->Importer(code).omis);
 }
 
+void Fen_Principale::ProposerLien(const QString &page)
+{
+    Sortie->ProposerLien(page);
+}
+
 void Fen_Principale::Avertir(const QString &avis)
 {
     Sortie->Informer(avis);

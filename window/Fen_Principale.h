@@ -38,6 +38,9 @@ public:
     // Replaces the nickname with the one `code` gives, as one undo step.
     void ImporterCode(const QString &code);
 
+    // Offers a link to `page` that carries the nickname: only a page has an address to give.
+    void ProposerLien(const QString &page);
+
     // Says something about the program itself (a file it could not read) without blocking.
     void Avertir(const QString &avis);
 

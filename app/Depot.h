@@ -2,9 +2,9 @@
 #define DEPOT_H
 
 #include "app/FichierJoueur.h"
+#include "app/VerrouFichier.h"
 
 #include <QList>
-#include <QLockFile>
 #include <QString>
 
 #include <functional>
@@ -41,9 +41,8 @@ public:
     // no file, or a damaged one (moved aside first), on what this list holds.
     bool Modifier(const std::function<void(QList<Entree> &)> &changement)
     {
-        QLockFile verrou(Chemin + QStringLiteral(".lock"));
-        verrou.setStaleLockTime(10000);
-        const bool verrouille = !Bloque && verrou.tryLock(5000);
+        VerrouFichier verrou(Chemin);
+        const bool verrouille = !Bloque && verrou.Prendre();
         const FichierJoueur::Lecture fichier =
             Bloque ? FichierJoueur::Lecture{} : FichierJoueur::Lire(Chemin);
         const typename Forme::Lecture lecture = Forme::Lire(fichier.contenu);

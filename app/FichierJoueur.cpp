@@ -1,5 +1,7 @@
 #include "app/FichierJoueur.h"
 
+#include "app/Plateforme.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -26,7 +28,11 @@ QString FichierJoueur::MettreDeCote(const QString &chemin)
     const QString aCote =
         chemin + QStringLiteral(".damaged-") +
         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
-    return QDir().rename(chemin, aCote) ? aCote : QString();
+    if (!QDir().rename(chemin, aCote))
+        return QString();
+    Plateforme::Stocker(chemin);
+    Plateforme::Stocker(aCote);
+    return aCote;
 }
 
 bool FichierJoueur::Ecrire(const QString &chemin, const QByteArray &contenu)
@@ -34,5 +40,5 @@ bool FichierJoueur::Ecrire(const QString &chemin, const QByteArray &contenu)
     QDir().mkpath(QFileInfo(chemin).absolutePath());
     QSaveFile fichier(chemin);
     return fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size() &&
-           fichier.commit();
+           fichier.commit() && Plateforme::Stocker(chemin);
 }

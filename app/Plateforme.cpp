@@ -1,11 +1,107 @@
 #include "app/Plateforme.h"
 
 #ifdef Q_OS_WASM
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
+
+#include <emscripten.h>
 #include <emscripten/val.h>
+
+namespace {
+
+bool Lisible = true;
+
+} // namespace
+
+// Each file is one item of localStorage, its bytes as the characters 0 to 255, under the
+// prefix below and its path.
+// clang-format off
+EM_JS(int, vivarel_ouvrir_stockage, (), {
+    Module.vivarelCle = function(chemin) { return "vivarel:" + chemin; };
+    Module.vivarelCharger = function(chemin) {
+        var contenu = localStorage.getItem(Module.vivarelCle(chemin));
+        if (contenu === null)
+            return;
+        var octets = new Uint8Array(contenu.length);
+        for (var i = 0; i < contenu.length; i++)
+            octets[i] = contenu.charCodeAt(i);
+        FS.mkdirTree(chemin.substring(0, chemin.lastIndexOf("/")));
+        FS.writeFile(chemin, octets);
+    };
+    try {
+        var chemins = [];
+        for (var i = 0; i < localStorage.length; i++)
+            if (localStorage.key(i).indexOf("vivarel:/") === 0)
+                chemins.push(localStorage.key(i).substring(8));
+        chemins.forEach(Module.vivarelCharger);
+        return 1;
+    } catch (e) {
+        return 0;
+    }
+});
+
+EM_JS(void, vivarel_recharger, (const char *chemin), {
+    try {
+        Module.vivarelCharger(UTF8ToString(chemin));
+    } catch (e) {
+    }
+});
+
+EM_JS(int, vivarel_stocker, (const char *chemin), {
+    var nom = UTF8ToString(chemin);
+    var octets;
+    try {
+        octets = FS.readFile(nom);
+    } catch (e) {
+        localStorage.removeItem(Module.vivarelCle(nom));
+        return 1;
+    }
+    var morceaux = [];
+    for (var i = 0; i < octets.length; i += 8192)
+        morceaux.push(String.fromCharCode.apply(null, octets.subarray(i, i + 8192)));
+    try {
+        localStorage.setItem(Module.vivarelCle(nom), morceaux.join(""));
+        return 1;
+    } catch (e) {
+        return 0;
+    }
+});
+// clang-format on
 
 QString Plateforme::AdressePage()
 {
     return QString::fromStdString(emscripten::val::global("location")["href"].as<std::string>());
+}
+
+void Plateforme::PreparerPolices()
+{
+    const QDir polices(QStringLiteral(":/polices"));
+    for (const QString &nom : polices.entryList(QDir::Files))
+        QFontDatabase::addApplicationFont(polices.filePath(nom));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+}
+
+bool Plateforme::OuvrirStockage()
+{
+    return Lisible = vivarel_ouvrir_stockage();
+}
+
+bool Plateforme::StockageLisible()
+{
+    return Lisible;
+}
+
+void Plateforme::Recharger(const QString &chemin)
+{
+    if (Lisible)
+        vivarel_recharger(QFileInfo(chemin).absoluteFilePath().toUtf8().constData());
+}
+
+bool Plateforme::Stocker(const QString &chemin)
+{
+    return !Lisible || vivarel_stocker(QFileInfo(chemin).absoluteFilePath().toUtf8().constData());
 }
 
 #else
@@ -13,6 +109,25 @@ QString Plateforme::AdressePage()
 QString Plateforme::AdressePage()
 {
     return QString();
+}
+
+void Plateforme::PreparerPolices() {}
+
+bool Plateforme::OuvrirStockage()
+{
+    return true;
+}
+
+bool Plateforme::StockageLisible()
+{
+    return true;
+}
+
+void Plateforme::Recharger(const QString &) {}
+
+bool Plateforme::Stocker(const QString &)
+{
+    return true;
 }
 
 #endif

@@ -8,6 +8,21 @@ struct Plateforme
 {
     // The page's address, fragment included; empty on the desktop, which has no address.
     static QString AdressePage();
+    // Before the window: the faces a page carries, with the nickname's Arial drawn in its
+    // metric-compatible Liberation Sans, as fontconfig does on Linux. The desktop uses the
+    // system's.
+    static void PreparerPolices();
+
+    // A page's files live in the browser's local storage, which every tab of the page shares
+    // and reads at once: all of them are brought in before anything is read, one is brought
+    // in again before a change re-reads it (what another tab stored since), and kept after
+    // each write. When the storage cannot be read, nothing is ever stored over it: false from
+    // OuvrirStockage, and StockageLisible() after. Nothing to do on the desktop.
+    static bool OuvrirStockage();
+    static bool StockageLisible();
+    static void Recharger(const QString &chemin);
+    // False when the file could not be kept (the browser's quota reached).
+    static bool Stocker(const QString &chemin);
 };
 
 #endif

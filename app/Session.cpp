@@ -29,6 +29,9 @@ Session::Session(const QString &fichierReglages, const QString &dossierDonnees,
     Pseudos = std::make_unique<Collection>(donnees + QStringLiteral("/pseudos.json"));
     Degrades = std::make_unique<DegradesEnregistres>(donnees + QStringLiteral("/degrades.json"));
     Avertissements << Pseudos->Avis() << Degrades->Avis();
+    if (!Plateforme::StockageLisible())
+        Avertissements << tr("Ce navigateur ne rend pas ce que Vivarel y a gardé : Vivarel n'y "
+                             "écrira rien.");
     RelierPseudos();
     RelierDegrades();
     connect(&FenetrePrincipale, &Fen_Principale::EtatModifie, &Ecriture, &Sauvegarde::Signaler);
@@ -129,8 +132,11 @@ void Session::Ecrire()
 {
     if (!Reglages)
         return;
+    // In a page, what another tab stored since comes in first, and this one's is stored after.
+    Plateforme::Recharger(Reglages->fileName());
     Reglages::Enregistrer(FenetrePrincipale, *Reglages);
     Reglages->sync();
+    Plateforme::Stocker(Reglages->fileName());
 }
 
 void Session::Terminer()

@@ -1,5 +1,6 @@
 #include "app/Demarrage.h"
 #include "app/LigneCommande.h"
+#include "app/Plateforme.h"
 #include "app/Session.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     if (const int sortie = LigneCommande::Traiter(argc, argv); sortie >= 0)
         return sortie;
     QApplication application(argc, argv);
+    Plateforme::PreparerPolices();
+    Plateforme::OuvrirStockage();
 
     Demarrage::EnregistrerRessourcesExternes();
     QTranslator traducteur;

@@ -707,6 +707,10 @@
         <source>Les réglages (%1) étaient illisibles : ils sont gardés sous %2.</source>
         <translation>Die Einstellungen (%1) waren nicht lesbar: Sie bleiben als %2 erhalten.</translation>
     </message>
+    <message>
+        <source>Ce navigateur ne rend pas ce que Vivarel y a gardé : Vivarel n&apos;y écrira rien.</source>
+        <translation>Dieser Browser gibt nicht zurück, was Vivarel in ihm gespeichert hat: Vivarel schreibt dort nichts.</translation>
+    </message>
 </context>
 <context>
     <name>SortieCode</name>

@@ -707,6 +707,10 @@
         <source>Les réglages (%1) étaient illisibles : ils sont gardés sous %2.</source>
         <translation>The settings (%1) could not be read: they are kept as %2.</translation>
     </message>
+    <message>
+        <source>Ce navigateur ne rend pas ce que Vivarel y a gardé : Vivarel n&apos;y écrira rien.</source>
+        <translation>This browser does not give back what Vivarel kept in it: Vivarel will write nothing there.</translation>
+    </message>
 </context>
 <context>
     <name>SortieCode</name>

@@ -707,6 +707,10 @@
         <source>Les réglages (%1) étaient illisibles : ils sont gardés sous %2.</source>
         <translation>Les réglages (%1) étaient illisibles : ils sont gardés sous %2.</translation>
     </message>
+    <message>
+        <source>Ce navigateur ne rend pas ce que Vivarel y a gardé : Vivarel n&apos;y écrira rien.</source>
+        <translation>Ce navigateur ne rend pas ce que Vivarel y a gardé : Vivarel n&apos;y écrira rien.</translation>
+    </message>
 </context>
 <context>
     <name>SortieCode</name>

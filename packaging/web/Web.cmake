@@ -8,3 +8,10 @@ option(VIVAREL_ASYNCIFY "Link with asyncify, so that modal dialogs wait in the p
 if(VIVAREL_ASYNCIFY)
     target_link_options(vivarel PRIVATE "SHELL:-s ASYNCIFY")
 endif()
+
+# The faces the page carries, cut down by packaging/web/polices.sh: a page has no system fonts.
+set(VIVAREL_POLICES "" CACHE PATH "The folder of the faces the page carries")
+if(VIVAREL_POLICES)
+    file(GLOB polices "${VIVAREL_POLICES}/*.ttf" "${VIVAREL_POLICES}/*.otf")
+    qt_add_resources(vivarel polices PREFIX /polices BASE "${VIVAREL_POLICES}" FILES ${polices})
+endif()

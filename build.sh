@@ -7,6 +7,9 @@
 #   ./build.sh windows  the same set-up, then Vivarel for 64-bit Windows: Qt cross-built once
 #                     into a cache folder, the program, a zip and an installer in build-windows/,
 #                     and its tests under Wine (packaging/windows/build.sh)
+#   ./build.sh web    the same set-up, then Vivarel for the browser: Qt built once for
+#                     WebAssembly into a cache folder, the page in build-web/, tried in headless
+#                     Chromium (packaging/web/build.sh)
 #   ./build.sh fresh  the test command again, in a fresh minimal Debian 12 root
 #                     (packaging/essai-neuf.sh): what a new machine gets from these commands
 set -euo pipefail
@@ -22,10 +25,17 @@ sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 update=0
 [ "${1:-run}" != fresh ] || exec packaging/essai-neuf.sh
-if [ "${1:-run}" = windows ]; then
-    packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 fonts-wine nsis zip unzip
-               imagemagick x11-utils tmux)
-    # Qt for Windows is built from Debian's own qtbase source, so apt needs the source lists.
+if [ "${1:-run}" = windows ] || [ "${1:-run}" = web ]; then
+    if [ "$1" = windows ]; then
+        packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 fonts-wine
+                   nsis zip unzip imagemagick x11-utils tmux)
+    else
+        packages+=(emscripten zip xclip python3-fonttools)
+        # A machine may carry a newer Node.js of its own, with npm inside: Debian's would clash.
+        command -v npm >/dev/null || packages+=(nodejs npm)
+    fi
+    # Qt for Windows and for the browser is built from Debian's own qtbase source, so apt needs
+    # the source lists.
     if ! grep -rqsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/; then
         for f in /etc/apt/sources.list.d/*.sources; do
             if grep -q '^Suites: bookworm' "$f"; then
@@ -93,5 +103,6 @@ case "${1:-run}" in
             ctest --test-dir build-asan --output-on-failure
         ;;
     windows) exec packaging/windows/build.sh ;;
-    *)    echo "usage: $0 run|test|windows|fresh" >&2; exit 2 ;;
+    web)  exec packaging/web/build.sh ;;
+    *)    echo "usage: $0 run|test|windows|web|fresh" >&2; exit 2 ;;
 esac

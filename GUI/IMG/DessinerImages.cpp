@@ -86,13 +86,14 @@ QImage Icone(int taille = 128)
 
 } // namespace
 
-// With --icones DIR: the icon at the desktop's usual sizes, in DIR/hicolor/NxN/apps.
+// With --icones DIR: the icon at the desktop's usual sizes, and those a web app asks for, in
+// DIR/hicolor/NxN/apps.
 int main(int argc, char *argv[])
 {
     QGuiApplication application(argc, argv);
     if (argc > 2 && qstrcmp(argv[1], "--icones") == 0) {
         QDir dossier(QString::fromLocal8Bit(argv[2]));
-        for (int taille : {16, 24, 32, 48, 64, 128, 256}) {
+        for (int taille : {16, 24, 32, 48, 64, 128, 192, 256, 512}) {
             const QString sous = QStringLiteral("hicolor/%1x%1/apps").arg(taille);
             if (!dossier.mkpath(sous) ||
                 !Icone(taille).save(dossier.filePath(sous + "/io.github.vivarel.Vivarel.png")))

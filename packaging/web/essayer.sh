@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Tries the page in Debian's Chromium, headless, against the Linux build: the same keys typed
+# into both windows must give the same code on the clipboard. Any failure fails the command.
+#   packaging/web/essayer.sh BUILD-WEB SITE
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+sortie=$1
+site=$2
+essais=$sortie/essais
+rm -rf "$essais"
+mkdir -p "$essais"/{linux-config,linux-data,linux-cache}
+mkdir -m 700 "$essais/linux-run"
+
+# puppeteer-core, at the version the lock file pins, drives the system's Chromium: no browser
+# is downloaded.
+mkdir -p "$sortie/essai"
+cp packaging/web/essai/package.json packaging/web/essai/package-lock.json "$sortie/essai/"
+(cd "$sortie/essai" && npm ci --ignore-scripts --no-audit --no-fund --loglevel=error >/dev/null)
+
+# The reference: the same keys in the Linux build's window, on a virtual display, in French.
+# Types a nickname, inserts the first page's character (Alt+I), copies the code (Alt+P).
+TOUCHES='Viva$rel 21 '
+Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null &
+serveur=$!
+trap 'kill $serveur 2>/dev/null || true' EXIT
+export DISPLAY=:97
+sleep 1
+env HOME="$essais" XDG_CONFIG_HOME="$essais/linux-config" XDG_DATA_HOME="$essais/linux-data" \
+    XDG_CACHE_HOME="$essais/linux-cache" XDG_RUNTIME_DIR="$essais/linux-run" \
+    LANG=fr_FR.UTF-8 LC_ALL=fr_FR.UTF-8 build/vivarel -platform xcb 2>"$essais/linux.err" &
+programme=$!
+fenetre=$(xdotool search --sync --onlyvisible --name '^Trackmania Vivarel$' | head -1)
+xdotool windowfocus --sync "$fenetre"
+xdotool type --delay 40 "$TOUCHES"
+xdotool key --delay 200 alt+i alt+p
+sleep 1
+attendu=$(xclip -o -selection clipboard)
+xdotool key ctrl+q
+wait $programme
+[ -n "$attendu" ] || { echo "the Linux build copied nothing" >&2; exit 1; }
+echo "   Linux: $attendu"
+
+cp packaging/web/essayer.mjs "$sortie/essai/"
+node "$sortie/essai/essayer.mjs" "$site" "$TOUCHES" "$attendu" "$sortie/capture-web.png"

@@ -161,6 +161,27 @@ grep -q '^pseudo=.* Ctrl+C' "$WINEPREFIX/drive_c/users/$utilisateur/AppData/Roam
     echouer "Ctrl+C: the nickname was not saved"
 tmux kill-session -t "vivarel-essai${affichage#:}" 2>/dev/null || true
 
+echo "== A console line longer than one read"
+# Typed at the console, 5,000 characters are one line and get one answer, as from a pipe.
+long=$(printf 'b%.0s' $(seq 5000))
+session="vivarel-ligne${affichage#:}"
+tmux new-session -d -s "$session" -x 100 -y 10 \
+    "env WINEPREFIX=$WINEPREFIX WINEDEBUG=-all wine '$dossier/vivarel-cli.exe' --render - \
+         >'$essais/longue.txt'"
+sleep 3
+tmux send-keys -t "$session" -l "$long"
+tmux send-keys -t "$session" Enter
+tmux send-keys -t "$session" -l second
+tmux send-keys -t "$session" Enter
+for _ in $(seq 300); do
+    [ "$(grep -c '' "$essais/longue.txt" 2>/dev/null)" -lt 2 ] || break
+    sleep 0.1
+done
+tmux kill-session -t "$session" 2>/dev/null || true
+[ "$(grep -c '' "$essais/longue.txt")" = 2 ] && [ "$(sed -n 1p "$essais/longue.txt")" = "$long" ] &&
+    [ "$(sed -n 2p "$essais/longue.txt")" = second ] ||
+    echouer "a console line of 5,000 characters: $(wc -lc <"$essais/longue.txt") (lines, bytes)"
+
 echo "== The installer"
 installe=$WINEPREFIX/drive_c/users/$utilisateur/AppData/Local/Programs/Vivarel
 raccourci="$WINEPREFIX/drive_c/users/$utilisateur/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Vivarel.lnk"

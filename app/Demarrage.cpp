@@ -86,7 +86,9 @@ void Demarrage::InstallerTraduction(QTranslator &traducteur, QTranslator &traduc
 
     if (!traducteur.language().isEmpty())
         langue = traducteur.language().section(QLatin1Char('_'), 0, 0);
+    // From Qt's folder, or else built in, where there is no such folder (a page).
     if (traducteurQt.load(QStringLiteral("qtbase_") + langue,
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+        traducteurQt.load(QStringLiteral("qtbase_") + langue, QStringLiteral(":/i18n-qt")))
         QCoreApplication::installTranslator(&traducteurQt);
 }

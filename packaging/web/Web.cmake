@@ -15,3 +15,8 @@ if(VIVAREL_POLICES)
     file(GLOB polices "${VIVAREL_POLICES}/*.ttf" "${VIVAREL_POLICES}/*.otf")
     qt_add_resources(vivarel polices PREFIX /polices BASE "${VIVAREL_POLICES}" FILES ${polices})
 endif()
+
+# Qt's own words (dialogs, buttons) in French and German, which a page cannot take from Qt's
+# folder.
+qt_add_resources(vivarel traductions_qt PREFIX /i18n-qt BASE /usr/share/qt6/translations
+    FILES /usr/share/qt6/translations/qtbase_fr.qm /usr/share/qt6/translations/qtbase_de.qm)

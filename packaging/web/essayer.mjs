@@ -148,6 +148,13 @@ try {
   if (copie !== attendu) fautes.push(`copied "${copie}", where the Linux build copied "${attendu}"`);
   await writeFile(capture, await page.screenshot({ type: "png" }));
 
+  // Text that comes without a key, as an input method or a compose sequence sends it.
+  await page.keyboard.sendCharacter("é");
+  const compose = await copier();
+  console.log(`   with "é" from an input method: ${compose}`);
+  if (compose !== attendu + "é") fautes.push(`an input method's "é" gave "${compose}"`);
+  await page.keyboard.press("Backspace");
+
   // What the player typed is kept by the browser: back after a reload.
   await new Promise((r) => setTimeout(r, 2500));
   await ouvrir("reload");

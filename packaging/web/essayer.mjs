@@ -2,7 +2,7 @@
 // would drive it: served from this machine's loopback, opened in French, typed into, copied from,
 // reloaded without a network. Prints what it measured; exits 1 on any fault, a console error or
 // a Qt warning included.
-//   node essayer.mjs SITE KEYS EXPECTED-CODE CAPTURE.png
+//   node essayer.mjs SITE KEYS EXPECTED-CODE CAPTURE.png   (from build-web/essai/)
 import http from "node:http";
 import { mkdtemp, readFile, rm, writeFile } from "node:fs/promises";
 import os from "node:os";
@@ -106,7 +106,9 @@ try {
       fautes.push(`console ${m.type()}: ${m.text()}`);
   });
   page.on("pageerror", (e) => fautes.push(`page error: ${e.message} ${e.stack}`));
-  if (process.env.VIVAREL_BAVARD) page.on("console", (m) => console.log(`   [${m.type()}] ${m.text()}`));
+  // VIVAREL_BAVARD=1: every line of the page's console, to look into a failure.
+  if (process.env.VIVAREL_BAVARD)
+    page.on("console", (m) => console.log(`   [${m.type()}] ${m.text()}`));
 
   // The code as "Copier" (Alt+P) puts it on the clipboard.
   async function copier() {

@@ -1,7 +1,11 @@
 #include "app/Plateforme.h"
 
 #ifdef Q_OS_WASM
+#include "widgets/DialoguesFichier.h"
+
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
@@ -12,6 +16,39 @@
 namespace {
 
 bool Lisible = true;
+
+// A file of the page's own, for one export or import only.
+QString Passage(const QString &nom)
+{
+    return QDir::tempPath() + QStringLiteral("/vivarel-") + QFileInfo(nom).fileName();
+}
+
+void Telecharger(QWidget *, const QString &, const QString &nom, const QString &,
+                 const DialoguesFichier::Ecriture &ecrire)
+{
+    const QString chemin = Passage(nom);
+    QFile fichier(chemin);
+    if (ecrire(chemin) && fichier.open(QIODevice::ReadOnly))
+        QFileDialog::saveFileContent(fichier.readAll(), nom);
+    fichier.remove();
+    Plateforme::Stocker(chemin);
+}
+
+void Choisir(QWidget *, const QString &, const QString &filtre,
+             const DialoguesFichier::Lecture &lire)
+{
+    QFileDialog::getOpenFileContent(filtre, [lire](const QString &nom, const QByteArray &contenu) {
+        if (nom.isEmpty())
+            return;
+        const QString chemin = Passage(nom);
+        QFile fichier(chemin);
+        if (fichier.open(QIODevice::WriteOnly) && fichier.write(contenu) == contenu.size() &&
+            fichier.flush())
+            lire(chemin);
+        fichier.remove();
+        Plateforme::Stocker(chemin);
+    });
+}
 
 } // namespace
 
@@ -83,6 +120,11 @@ void Plateforme::PreparerPolices()
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }
 
+void Plateforme::PreparerFichiers()
+{
+    DialoguesFichier::Remplacer(Telecharger, Choisir);
+}
+
 bool Plateforme::OuvrirStockage()
 {
     return Lisible = vivarel_ouvrir_stockage();
@@ -112,6 +154,8 @@ QString Plateforme::AdressePage()
 }
 
 void Plateforme::PreparerPolices() {}
+
+void Plateforme::PreparerFichiers() {}
 
 bool Plateforme::OuvrirStockage()
 {

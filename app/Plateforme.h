@@ -12,6 +12,9 @@ struct Plateforme
     // metric-compatible Liberation Sans, as fontconfig does on Linux. The desktop uses the
     // system's.
     static void PreparerPolices();
+    // Before the window: in a page, an export is a download of what was written, and an
+    // import reads the file the player picks in the browser's own dialog.
+    static void PreparerFichiers();
 
     // A page's files live in the browser's local storage, which every tab of the page shares
     // and reads at once: all of them are brought in before anything is read, one is brought

@@ -14,6 +14,7 @@ int main(int argc, char *argv[])
         return sortie;
     QApplication application(argc, argv);
     Plateforme::PreparerPolices();
+    Plateforme::PreparerFichiers();
     Plateforme::OuvrirStockage();
 
     Demarrage::EnregistrerRessourcesExternes();

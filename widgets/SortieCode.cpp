@@ -6,11 +6,11 @@
 #include "encoder/LienPseudo.h"
 #include "widgets/ApercuJeu.h"
 #include "widgets/DessinJeu.h"
+#include "widgets/DialoguesFichier.h"
 #include "widgets/LigneMessage.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
@@ -185,12 +185,13 @@ void SortieCode::CopierImage()
 
 void SortieCode::EnregistrerImage()
 {
-    const QString fichier =
-        QFileDialog::getSaveFileName(window(), tr("Enregistrer l'image"),
-                                     QStringLiteral("pseudo.png"), tr("Images PNG (*.png)"));
-    if (!fichier.isEmpty())
-        Informer(Image().save(fichier, "PNG") ? tr("Image enregistrée.")
-                                              : tr("L'image n'a pas pu être enregistrée."));
+    DialoguesFichier::Enregistrer(window(), tr("Enregistrer l'image"), QStringLiteral("pseudo.png"),
+                                  tr("Images PNG (*.png)"), [this](const QString &fichier) {
+                                      const bool ecrite = Image().save(fichier, "PNG");
+                                      Informer(ecrite ? tr("Image enregistrée.")
+                                                      : tr("L'image n'a pas pu être enregistrée."));
+                                      return ecrite;
+                                  });
 }
 
 // Both forms: a page that takes HTML gets the colours, any other place the text.

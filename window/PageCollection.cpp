@@ -1,11 +1,12 @@
 #include "window/PageCollection.h"
 
+#include "widgets/DialoguesFichier.h"
+
 #include "widgets/DelegueJeu.h"
 #include "widgets/LigneMessage.h"
 #include "widgets/ListeConsigne.h"
 #include "window/Construction.h"
 
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -141,23 +142,24 @@ void PageCollection::Supprimer()
 
 void PageCollection::Exporter()
 {
-    const QString fichier = QFileDialog::getSaveFileName(this, tr("Exporter des pseudos"),
-                                                         QStringLiteral("pseudos.json"),
-                                                         tr("Pseudos Vivarel (*.json)"));
-    if (!fichier.isEmpty())
-        emit ExportDemande(fichier, Choisis());
+    const QStringList noms = Choisis();
+    DialoguesFichier::Enregistrer(this, tr("Exporter des pseudos"), QStringLiteral("pseudos.json"),
+                                  tr("Pseudos Vivarel (*.json)"),
+                                  [this, noms](const QString &fichier) {
+                                      emit ExportDemande(fichier, noms);
+                                      return Exporte;
+                                  });
 }
 
 void PageCollection::Importer()
 {
-    const QString fichier = QFileDialog::getOpenFileName(this, tr("Importer des pseudos"),
-                                                         QString(), tr("Pseudos Vivarel (*.json)"));
-    if (!fichier.isEmpty())
-        emit ImportDemande(fichier);
+    DialoguesFichier::Ouvrir(this, tr("Importer des pseudos"), tr("Pseudos Vivarel (*.json)"),
+                             [this](const QString &fichier) { emit ImportDemande(fichier); });
 }
 
 void PageCollection::AnnoncerExport(bool reussi, int nombre)
 {
+    Exporte = reussi;
     Message->setText(reussi ? tr("%n pseudo(s) exporté(s).", nullptr, nombre)
                             : tr("Le fichier n'a pas pu être écrit."));
 }

@@ -57,6 +57,8 @@ private:
     QPushButton *BoutonExporter;
     QPushButton *BoutonImporter;
     LigneMessage *Message;
+    // Whether the last export was written, as AnnoncerExport was told.
+    bool Exporte = false;
 };
 
 #endif

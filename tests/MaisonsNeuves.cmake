@@ -1,5 +1,5 @@
 # Lays a fresh home for each test named in NOMS under DOSSIER, with its XDG folders; the
-# runtime folder is private to its owner, as the XDG specification asks of it.
+# runtime folder is private to its owner (0700), as XDG_RUNTIME_DIR must be.
 file(REMOVE_RECURSE ${DOSSIER})
 foreach(nom ${NOMS})
     foreach(sous config data cache run)

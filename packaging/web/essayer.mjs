@@ -96,24 +96,28 @@ let sortie = 0;
 try {
   await navigateur.defaultBrowserContext().overridePermissions(adresse.slice(0, -1),
       ["clipboard-read", "clipboard-write", "clipboard-sanitized-write"]);
-  const page = await navigateur.newPage();
-  await page.setViewport({ width: 1000, height: 800 });
-  await page.evaluateOnNewDocument(() => {
-    Object.defineProperty(navigator, "language", { get: () => "fr-FR" });
-    Object.defineProperty(navigator, "languages", { get: () => ["fr-FR", "fr"] });
-  });
   // Qt's own notices that speak of the platform and not of the program, as the desktop tests
   // allow offscreen's: Qt 6.4's web clipboard reports each copy that succeeded as a warning,
   // and Qt tries the page's interface face for Devanagari before the face that draws it.
   const notices = /^(copy succeeeded|\s*OpenType support missing for "Bitstream Vera Sans", script 11)$/;
-  page.on("console", (m) => {
-    if (["error", "warn", "warning", "assert"].includes(m.type()) && !notices.test(m.text()))
-      fautes.push(`console ${m.type()}: ${m.text()}`);
-  });
-  page.on("pageerror", (e) => fautes.push(`page error: ${e.message} ${e.stack}`));
-  // VIVAREL_BAVARD=1: every line of the page's console, to look into a failure.
-  if (process.env.VIVAREL_BAVARD)
-    page.on("console", (m) => console.log(`   [${m.type()}] ${m.text()}`));
+  // A tab in French, 1000 pixels wide, whose console is watched.
+  async function onglet() {
+    const nouvel = await navigateur.newPage();
+    await nouvel.setViewport({ width: 1000, height: 800 });
+    await nouvel.evaluateOnNewDocument(() => {
+      Object.defineProperty(navigator, "language", { get: () => "fr-FR" });
+      Object.defineProperty(navigator, "languages", { get: () => ["fr-FR", "fr"] });
+    });
+    nouvel.on("console", (m) => {
+      if (["error", "warn", "warning", "assert"].includes(m.type()) && !notices.test(m.text()))
+        fautes.push(`console ${m.type()}: ${m.text()}`);
+      // VIVAREL_BAVARD=1: every line of the page's console, to look into a failure.
+      if (process.env.VIVAREL_BAVARD) console.log(`   [${m.type()}] ${m.text()}`);
+    });
+    nouvel.on("pageerror", (e) => fautes.push(`page error: ${e.message} ${e.stack}`));
+    return nouvel;
+  }
+  const page = await onglet();
 
   // A button's mnemonic, as the window's French labels have them.
   async function raccourci(touche) {
@@ -231,6 +235,37 @@ try {
     console.log(`   from a link: ${lu}`);
     if (lu !== attendu) fautes.push(`a link carrying "${code}" opened "${lu}", not "${attendu}"`);
   }
+
+  // Two tabs at once, each keeping a nickname of its own: neither's is lost. The second tab
+  // opens before the first one keeps anything.
+  const autre = await onglet();
+  const debutAutre = Date.now();
+  await autre.goto(adresse, { waitUntil: "domcontentloaded" });
+  while (Date.now() - debutAutre < 60000 && couleurs(await autre.screenshot({ type: "png" })) <= 40)
+    await new Promise((r) => setTimeout(r, 100));
+  for (const [tab, nom] of [[page, "Onglet A"], [autre, "Onglet B"]]) {
+    await tab.bringToFront();
+    await tab.mouse.click(ici.pseudos.x, ici.pseudos.y);
+    await new Promise((r) => setTimeout(r, 500));
+    await tab.keyboard.down("Alt");
+    await tab.keyboard.press("KeyE");
+    await tab.keyboard.up("Alt");
+    await new Promise((r) => setTimeout(r, 500));
+    await tab.keyboard.type(nom, { delay: 30 });
+    await tab.keyboard.press("Enter");
+    await new Promise((r) => setTimeout(r, 500));
+  }
+  await autre.close();
+  await page.bringToFront();
+  await ouvrir("reload after two tabs");
+  await cliquer(ici.pseudos);
+  const deuxOnglets = JSON.parse((await telecharger(() => cliquer(ici.exporter), "pseudos.json"))
+                                     .toString() || "{}");
+  const gardes = (deuxOnglets.nicknames ?? []).map((e) => e.name).sort();
+  console.log(`   after two tabs: ${JSON.stringify(gardes)}`);
+  for (const nom of ["Onglet A", "Onglet B"])
+    if (!gardes.includes(nom)) fautes.push(`two tabs at once: "${nom}" was lost (${gardes})`);
+  await cliquer(ici.premier);
 
   // Once loaded, it opens without a network.
   await page.evaluate(() => navigator.serviceWorker.ready);

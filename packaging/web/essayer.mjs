@@ -205,8 +205,19 @@ try {
   await writeFile(autres, JSON.stringify({ format: "vivarel-nicknames", version: 1, nicknames: [
     { name: "Un", code: "$f00Un", date: "2026-12-08T10:00:00Z" },
     { name: "Deux", code: "$0f0Deux", date: "2026-12-08T10:00:00Z" }] }));
-  const [choix] = await Promise.all([page.waitForFileChooser(), cliquer(ici.importer)]);
-  await choix.accept([autres]);
+  // Right after the export's download, the first click opened no file picker in most runs here
+  // and a second one did: said, and left to look into.
+  for (let essai = 1; essai <= 3; essai++) {
+    const attente = page.waitForFileChooser({ timeout: 5000 }).catch(() => null);
+    await cliquer(ici.importer);
+    const choix = await attente;
+    if (choix) {
+      if (essai > 1) console.log(`   the file picker opened on click ${essai}`);
+      await choix.accept([autres]);
+      break;
+    }
+    if (essai === 3) fautes.push("three clicks on \"Importer…\" opened no file picker");
+  }
   await new Promise((r) => setTimeout(r, 800));
   const tous = JSON.parse((await telecharger(() => cliquer(ici.exporter), "pseudos.json"))
                               .toString() || "{}");

@@ -17,7 +17,7 @@ cd "$(dirname "$0")"
 
 packages=(cmake g++ ninja-build qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           fonts-dejavu-core fonts-liberation2 fonts-droid-fallback
-          fonts-thai-tlwg fonts-lohit-deva fonts-unifont clang libclang-rt-14-dev
+          fonts-thai-tlwg fonts-lohit-deva fonts-unifont clang libclang-rt-14-dev llvm
           desktop-file-utils appstream dpkg-dev lintian chromium
           dbus at-spi2-core python3-pyatspi xvfb xdotool)
 

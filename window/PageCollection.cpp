@@ -1,8 +1,7 @@
 #include "window/PageCollection.h"
 
-#include "widgets/DialoguesFichier.h"
-
 #include "widgets/DelegueJeu.h"
+#include "widgets/DialoguesFichier.h"
 #include "widgets/LigneMessage.h"
 #include "widgets/ListeConsigne.h"
 #include "window/Construction.h"

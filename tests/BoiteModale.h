@@ -9,8 +9,9 @@
 #include <QMessageBox>
 #include <QTimer>
 
-// Answers the next modal box headless: schedule it before the call that opens the box, then
-// read what the box showed. Nothing opened if `vue` stays false once events were processed.
+// Answers the next modal box headless: schedule it before the call that opens the box, let it
+// be answered (Laisser) once the call returned, then read what the box showed. Nothing opened
+// if `vue` stays false.
 class BoiteModale : public QObject
 {
 public:
@@ -20,11 +21,20 @@ public:
     void Attendre(const QColor &choix = QColor(), const QString &saisie = QString(), int nombre = 1)
     {
         vue = false;
+        ++enAttente;
         QTimer::singleShot(0, this, [this, choix, saisie, nombre] {
+            --enAttente;
             Repondre(choix, saisie);
             if (nombre > 1)
                 Attendre(choix, saisie, nombre - 1);
         });
+    }
+
+    // Boxes return at once; what follows an answer runs when it is given.
+    void Laisser()
+    {
+        for (int tour = 0; tour < 10 && enAttente > 0; ++tour)
+            QCoreApplication::processEvents();
     }
 
     bool vue = false;
@@ -34,6 +44,8 @@ public:
     int largeurSaisie = 0;
 
 private:
+    int enAttente = 0;
+
     void Repondre(const QColor &choix, const QString &saisie)
     {
         QWidget *boite = QApplication::activeModalWidget();

@@ -58,6 +58,7 @@ struct Commandes : FenetreTest
         BoiteModale boite;
         boite.Attendre(couleur);
         QTest::mouseClick(Trouver<QFrame>(carre), Qt::LeftButton);
+        boite.Laisser();
         QVERIFY(boite.vue);
     }
 
@@ -161,6 +162,7 @@ void TestCommands::guardWithoutSelection()
     BoiteModale boite;
     boite.Attendre();
     f.Cliquer(qPrintable(bouton));
+    boite.Laisser();
     QVERIFY(boite.vue);
     QCOMPARE(boite.titre, QStringLiteral("Attention"));
     QCOMPARE(boite.texte, message);

@@ -249,6 +249,7 @@ void TestField::commandsTakeWholeCharacters()
     BoiteModale boite;
     boite.Attendre(QColor(0, 0, 255));
     QTest::mouseClick(f.Trouver<QWidget>("carreArrivee"), Qt::LeftButton);
+    boite.Laisser();
     f.Trouver<QAbstractButton>("caseItalique")->setChecked(true);
     f.Selectionner(debut, texte.size());
     f.Cliquer("boutonEffet");
@@ -327,6 +328,7 @@ void TestField::randomSession()
     for (int i = 0; i < 3; ++i) {
         boite.Attendre(QColor::fromHsv(120 * i, 255, 255));
         QTest::mouseClick(f.Trouver<QWidget>(carres[i]), Qt::LeftButton);
+        boite.Laisser();
     }
     QRandomGenerator hasard(20261207);
     const QStringList morceaux = {
@@ -362,6 +364,7 @@ void TestField::randomSession()
         default:
             QTest::keyClick(f.editeur, Qt::Key_Backspace);
         }
+        boite.Laisser();
         QCoreApplication::processEvents();
         f.Verifier();
         if (QTest::currentTestFailed())

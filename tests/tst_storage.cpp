@@ -242,6 +242,7 @@ void TestStorage::collectionThroughItsPage()
     const auto cliquer = [&](const char *nom, const QString &saisie = QString(), int boites = 1) {
         boite.Attendre(QColor(), saisie, boites);
         f.findChild<QPushButton *>(QLatin1String(nom))->click();
+        boite.Laisser();
     };
     auto *liste = f.findChild<QListWidget *>(QStringLiteral("listePseudos"));
     QTest::keyClicks(Champ(session), QStringLiteral("Bob"));
@@ -373,11 +374,13 @@ void TestStorage::savedGradientSurvivesRestart()
         QTest::keyClick(liste, Qt::Key_Down);
         boite.Attendre(QColor(), QStringLiteral("Lave"));
         enregistrer->click();
+        boite.Laisser();
         QTest::keyClick(liste, Qt::Key_Home);
         QTest::keyClick(liste, Qt::Key_Down); // "Feu"
         session.Fenetre().findChild<QSpinBox *>(QStringLiteral("pasDegrade"))->setValue(4);
         boite.Attendre(QColor(), QStringLiteral("Lave"), 2); // the name, then "replace?"
         enregistrer->click();
+        boite.Laisser();
         QVERIFY(boite.vue);
     }
     Session session(ini, dossier.path());
@@ -391,6 +394,7 @@ void TestStorage::savedGradientSurvivesRestart()
              (CollectionDegrades::Entree{QString(), feu.couleurs, feu.melange, 4}));
     boite.Attendre();
     session.Fenetre().findChild<QPushButton *>(QStringLiteral("boutonSupprimerDegrade"))->click();
+    boite.Laisser();
     QCOMPARE(liste->count(), CollectionDegrades::PreReglages().size());
     QVERIFY(
         DegradesEnregistres(dossier.filePath(QStringLiteral("degrades.json"))).Entrees().isEmpty());

@@ -128,6 +128,7 @@ void TestWidgets::swatchSnapsAcceptedColour()
     BoiteModale boite;
     boite.Attendre(choisie);
     QTest::mouseClick(&carre, Qt::LeftButton);
+    boite.Laisser();
     QVERIFY(boite.vue);
     QCOMPARE(boite.couleurInitiale, QColor(Qt::black));
     QCOMPARE(carre.RecupererCouleur(), attendue);
@@ -136,6 +137,7 @@ void TestWidgets::swatchSnapsAcceptedColour()
     // The dialog opens again on the snapped colour, not on the one picked.
     boite.Attendre();
     QTest::mouseClick(&carre, Qt::LeftButton);
+    boite.Laisser();
     QCOMPARE(boite.couleurInitiale, attendue);
 }
 
@@ -203,8 +205,10 @@ void TestWidgets::swatchCancelKeepsColour()
     BoiteModale boite;
     boite.Attendre(QColor(25, 26, 136));
     QTest::mouseClick(&carre, Qt::LeftButton);
+    boite.Laisser();
     boite.Attendre(); // cancel
     QTest::mouseClick(&carre, Qt::LeftButton);
+    boite.Laisser();
     QVERIFY(boite.vue);
     QCOMPARE(carre.RecupererCouleur(), QColor(17, 34, 136));
     QCOMPARE(Fond(carre), QColor(17, 34, 136));
@@ -225,6 +229,7 @@ void TestWidgets::swatchIgnoresOtherButtons()
     BoiteModale boite;
     boite.Attendre(QColor(255, 0, 0));
     QTest::mouseClick(&carre, bouton);
+    boite.Laisser();
     QCoreApplication::processEvents();
     QVERIFY(!boite.vue);
     QCOMPARE(carre.RecupererCouleur(), QColor(Qt::black));

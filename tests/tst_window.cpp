@@ -462,6 +462,7 @@ void TestWindow::swatchChangeLeavesNicknameAlone()
     for (const char *nom : {"carreCouleur", "carreDepart", "carreArrivee"}) {
         boite.Attendre(QColor(255, 0, 0));
         QTest::mouseClick(f.Trouver<QFrame>(nom), Qt::LeftButton);
+        boite.Laisser();
         QVERIFY(boite.vue);
     }
     QCOMPARE(f.sortie->text(), QStringLiteral("Bob"));
@@ -505,6 +506,7 @@ void TestWindow::importReplacesNickname()
     BoiteModale boite;
     boite.Attendre(QColor(), code);
     f.Trouver<QPushButton>("boutonImporter")->click();
+    boite.Laisser();
     QVERIFY(boite.vue);
     QVERIFY(boite.largeurSaisie >= f.sortie->fontMetrics().horizontalAdvance(QString(45, u'f')));
     QCOMPARE(f.sortie->text(), sortie);
@@ -575,6 +577,7 @@ void TestWindow::copyAndPreview()
     BoiteModale boite;
     boite.Attendre(QColor(), "$f00ab$o$tcd$z" + QString(50, u'x'));
     f.Trouver<QPushButton>("boutonImporter")->click();
+    boite.Laisser();
     f.Trouver<QPushButton>("boutonCopier")->click();
     QCOMPARE(QApplication::clipboard()->text(), f.sortie->text());
     QCOMPARE(f.Trouver<LigneMessage>("messageSortie")->text(), QStringLiteral("Code copié."));
@@ -631,6 +634,7 @@ void TestWindow::keyboardReachesEverything()
     boite.Attendre(QColor(255, 0, 0));
     f.Trouver<QWidget>("carreDepart")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    boite.Laisser();
     QVERIFY(boite.vue);
     QCOMPARE(f.Trouver<QFrame_Perso>("carreDepart")->RecupererCouleur(), QColor(255, 0, 0));
 }
@@ -929,6 +933,10 @@ void TestWindow::noFrenchUnderAnotherLanguage()
         const auto ouvrir = [&](QWidget *bouton) {
             boite.Attendre();
             QTest::mouseClick(bouton, Qt::LeftButton);
+            // Still open once the click returned: no box waits in a loop of its own, which
+            // the page could not run.
+            QVERIFY(QApplication::activeModalWidget());
+            boite.Laisser();
             QVERIFY(boite.vue);
             montres << boite.titre << boite.texte;
         };

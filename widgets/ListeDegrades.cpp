@@ -2,12 +2,11 @@
 
 #include "encoder/ListeJson.h"
 #include "widgets/Accessibilite.h"
+#include "widgets/Demandes.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 
 ListeDegrades::ListeDegrades()
@@ -73,17 +72,21 @@ void ListeDegrades::Choisir(int indice)
 
 void ListeDegrades::Enregistrer()
 {
-    bool accepte = false;
-    const QString nom = QInputDialog::getText(this, tr("Enregistrer le dégradé"), tr("Nom :"),
-                                              QLineEdit::Normal, QString(), &accepte)
-                            .trimmed();
-    if (!accepte || nom.isEmpty())
-        return;
-    if (ListeJson::Indice(Enregistres, nom) >= 0 &&
-        QMessageBox::question(this, tr("Enregistrer le dégradé"),
-                              tr("Un dégradé s'appelle déjà « %1 ». Le remplacer ?").arg(nom)) !=
-            QMessageBox::Yes)
-        return;
+    const QString titre = tr("Enregistrer le dégradé");
+    Demandes::Texte(this, titre, tr("Nom :"), QString(), [this, titre](const QString &saisi) {
+        const QString nom = saisi.trimmed();
+        if (nom.isEmpty())
+            return;
+        if (ListeJson::Indice(Enregistres, nom) < 0)
+            return EnregistrerSous(nom);
+        Demandes::Question(this, titre,
+                           tr("Un dégradé s'appelle déjà « %1 ». Le remplacer ?").arg(nom),
+                           [this, nom] { EnregistrerSous(nom); });
+    });
+}
+
+void ListeDegrades::EnregistrerSous(const QString &nom)
+{
     emit EnregistrementDemande(nom);
     const int i = ListeJson::Indice(Enregistres, nom);
     if (i >= 0)
@@ -93,10 +96,12 @@ void ListeDegrades::Enregistrer()
 void ListeDegrades::Supprimer()
 {
     const Entree *e = Enregistre();
-    if (e &&
-        QMessageBox::question(this, tr("Supprimer le dégradé"),
-                              tr("Supprimer le dégradé « %1 » ?").arg(e->nom)) == QMessageBox::Yes)
-        emit SuppressionDemandee(e->nom);
+    if (!e)
+        return;
+    const QString nom = e->nom;
+    Demandes::Question(this, tr("Supprimer le dégradé"),
+                       tr("Supprimer le dégradé « %1 » ?").arg(nom),
+                       [this, nom] { emit SuppressionDemandee(nom); });
 }
 
 void ListeDegrades::Oublier()

@@ -36,6 +36,7 @@ signals:
 private:
     void Choisir(int indice);
     void Enregistrer();
+    void EnregistrerSous(const QString &nom);
     void Supprimer();
     // The saved gradient the list shows, if it shows one.
     const Entree *Enregistre() const;

@@ -2,9 +2,9 @@
 
 #include "encoder/CalculPseudo.h"
 #include "encoder/NomCouleur.h"
+#include "widgets/Demandes.h"
 
 #include <QAccessibleWidget>
-#include <QColorDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -89,9 +89,8 @@ void QFrame_Perso::paintEvent(QPaintEvent *event)
 void QFrame_Perso::Choisir()
 {
     // Titled after the square, so the player knows which colour is being picked.
-    const QColor choisie = QColorDialog::getColor(Couleur, window(), Libelle);
-    if (choisie.isValid())
-        DefinirCouleur(choisie);
+    Demandes::Couleur(window(), Couleur, Libelle,
+                      [this](const QColor &choisie) { DefinirCouleur(choisie); });
 }
 
 // Alpha stays as given; only the three channels are snapped.

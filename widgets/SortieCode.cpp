@@ -5,6 +5,7 @@
 #include "encoder/FormesTexte.h"
 #include "encoder/LienPseudo.h"
 #include "widgets/ApercuJeu.h"
+#include "widgets/Demandes.h"
 #include "widgets/DessinJeu.h"
 #include "widgets/DialoguesFichier.h"
 #include "widgets/LigneMessage.h"
@@ -206,16 +207,15 @@ void SortieCode::CopierHtml()
 
 void SortieCode::DemanderCode()
 {
-    QInputDialog dialogue(window());
-    dialogue.setWindowTitle(tr("Importer un code"));
-    dialogue.setLabelText(tr("Collez le code de votre pseudo :"));
-    dialogue.setTextValue(QString());
     // A code of any length, the line would otherwise cut it at 32,767 characters; a whole
     // code in sight.
-    if (auto *ligne = dialogue.findChild<QLineEdit *>()) {
-        ligne->setMaxLength(std::numeric_limits<int>::max());
-        ligne->setMinimumWidth(LargeurCode(ligne->fontMetrics()));
-    }
-    if (dialogue.exec() == QDialog::Accepted)
-        emit ImportDemande(dialogue.textValue());
+    const auto preparer = [](QInputDialog &dialogue) {
+        if (auto *ligne = dialogue.findChild<QLineEdit *>()) {
+            ligne->setMaxLength(std::numeric_limits<int>::max());
+            ligne->setMinimumWidth(LargeurCode(ligne->fontMetrics()));
+        }
+    };
+    Demandes::Texte(
+        window(), tr("Importer un code"), tr("Collez le code de votre pseudo :"), QString(),
+        [this](const QString &code) { emit ImportDemande(code); }, preparer);
 }

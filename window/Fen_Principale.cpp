@@ -4,6 +4,7 @@
 #include "widgets/BanniereTitre.h"
 #include "widgets/ChampPseudo.h"
 #include "widgets/CommandesPseudo.h"
+#include "widgets/Demandes.h"
 #include "widgets/LigneCode.h"
 #include "widgets/SortieCode.h"
 #include "window/Construction.h"
@@ -16,7 +17,6 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -239,7 +239,7 @@ bool Fen_Principale::SelectionPresente(const QString &message, QList<int> &carac
     caracteres = Commandes->Selection();
     if (!caracteres.isEmpty())
         return true;
-    QMessageBox::warning(this, tr("Attention"), message, QMessageBox::Ok, QMessageBox::NoButton);
+    Demandes::Avertir(this, tr("Attention"), message);
     return false;
 }
 

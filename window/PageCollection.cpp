@@ -1,14 +1,13 @@
 #include "window/PageCollection.h"
 
 #include "widgets/DelegueJeu.h"
+#include "widgets/Demandes.h"
 #include "widgets/DialoguesFichier.h"
 #include "widgets/LigneMessage.h"
 #include "widgets/ListeConsigne.h"
 #include "window/Construction.h"
 
 #include <QGridLayout>
-#include <QInputDialog>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -84,29 +83,29 @@ QStringList PageCollection::Choisis() const
     return noms;
 }
 
-QString PageCollection::DemanderNom(const QString &titre, const QString &nom)
+// `suite` gets a name that is not blank.
+void PageCollection::DemanderNom(const QString &titre, const QString &nom,
+                                 const std::function<void(const QString &)> &suite)
 {
-    bool accepte = false;
-    const QString choisi =
-        QInputDialog::getText(this, titre, tr("Nom :"), QLineEdit::Normal, nom, &accepte)
-            .simplified();
-    return accepte ? choisi : QString();
+    Demandes::Texte(this, titre, tr("Nom :"), nom, [suite](const QString &saisi) {
+        if (!saisi.simplified().isEmpty())
+            suite(saisi.simplified());
+    });
 }
 
-bool PageCollection::Confirmer(const QString &question)
+void PageCollection::Confirmer(const QString &question, const std::function<void()> &suite)
 {
-    return QMessageBox::question(this, tr("Mes pseudos"), question) == QMessageBox::Yes;
+    Demandes::Question(this, tr("Mes pseudos"), question, suite);
 }
 
 void PageCollection::Enregistrer()
 {
-    const QString nom = DemanderNom(tr("Enregistrer le pseudo"), QString());
-    if (nom.isEmpty())
-        return;
-    if (CollectionPseudos::Indice(Entrees, nom) >= 0 &&
-        !Confirmer(tr("Un pseudo s'appelle déjà « %1 ». Le remplacer ?").arg(nom)))
-        return;
-    emit EnregistrementDemande(nom);
+    DemanderNom(tr("Enregistrer le pseudo"), QString(), [this](const QString &nom) {
+        const auto enregistrer = [this, nom] { emit EnregistrementDemande(nom); };
+        if (CollectionPseudos::Indice(Entrees, nom) < 0)
+            return enregistrer();
+        Confirmer(tr("Un pseudo s'appelle déjà « %1 ». Le remplacer ?").arg(nom), enregistrer);
+    });
 }
 
 void PageCollection::Charger()
@@ -121,22 +120,22 @@ void PageCollection::Renommer()
     const QStringList choisis = Choisis();
     if (choisis.size() != 1)
         return;
-    const QString nom = DemanderNom(tr("Renommer le pseudo"), choisis.first());
-    if (nom.isEmpty() || nom == choisis.first())
-        return;
-    if (CollectionPseudos::Indice(Entrees, nom) >= 0) {
-        Message->setText(tr("Un pseudo s'appelle déjà « %1 ».").arg(nom));
-        return;
-    }
-    emit RenommageDemande(choisis.first(), nom);
+    const QString ancien = choisis.first();
+    DemanderNom(tr("Renommer le pseudo"), ancien, [this, ancien](const QString &nom) {
+        if (nom == ancien)
+            return;
+        if (CollectionPseudos::Indice(Entrees, nom) >= 0)
+            return Message->setText(tr("Un pseudo s'appelle déjà « %1 ».").arg(nom));
+        emit RenommageDemande(ancien, nom);
+    });
 }
 
 void PageCollection::Supprimer()
 {
     const QStringList choisis = Choisis();
-    if (!choisis.isEmpty() &&
-        Confirmer(tr("Supprimer %n pseudo(s) ?", nullptr, int(choisis.size()))))
-        emit SuppressionDemandee(choisis);
+    if (!choisis.isEmpty())
+        Confirmer(tr("Supprimer %n pseudo(s) ?", nullptr, int(choisis.size())),
+                  [this, choisis] { emit SuppressionDemandee(choisis); });
 }
 
 void PageCollection::Exporter()

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QWidget>
 
+#include <functional>
+
 class LigneMessage;
 class ListeConsigne;
 class QPushButton;
@@ -45,8 +47,9 @@ private slots:
     void Importer();
 
 private:
-    QString DemanderNom(const QString &titre, const QString &nom);
-    bool Confirmer(const QString &question);
+    void DemanderNom(const QString &titre, const QString &nom,
+                     const std::function<void(const QString &)> &suite);
+    void Confirmer(const QString &question, const std::function<void()> &suite);
 
     QList<CollectionPseudos::Entree> Entrees;
     ListeConsigne *Liste;

@@ -1,14 +1,6 @@
 # Vivarel as a page: the program alone, built with Qt for WebAssembly (packaging/web/build.sh
 # gathers the page around it).
 
-# Qt's modal dialogs (the colour picker, names, questions) wait in a nested event loop, which a
-# page has only through emscripten's asyncify: linked with it, Qt's event loop finds it at run
-# time, and every dialog works as on the desktop.
-option(VIVAREL_ASYNCIFY "Link with asyncify, so that modal dialogs wait in the page" ON)
-if(VIVAREL_ASYNCIFY)
-    target_link_options(vivarel PRIVATE "SHELL:-s ASYNCIFY")
-endif()
-
 # The faces the page carries, cut down by packaging/web/polices.sh: a page has no system fonts.
 set(VIVAREL_POLICES "" CACHE PATH "The folder of the faces the page carries")
 if(VIVAREL_POLICES)

@@ -50,5 +50,5 @@ echo "== the page: $(cat "$site"/* | wc -c) bytes," \
      "$(for f in "$site"/*; do compresse "$f"; done | awk '{s += $1} END {print s}') gzipped file by file;" \
      "$nom.zip: $(taille "$sortie/$nom.zip") bytes"
 
-packaging/web/essayer.sh "$sortie" "$site"
+packaging/web/essayer.sh "$sortie" "$site" "$qt"
 echo "== Web build, page and trials in Chromium: $(($(date +%s) - debut)) s"

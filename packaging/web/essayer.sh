@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Tries the page in Debian's Chromium, headless, against the Linux build: the same keys typed
-# into both windows must give the same code on the clipboard. Any failure fails the command.
-#   packaging/web/essayer.sh BUILD-WEB SITE
+# into both windows must give the same code on the clipboard, and the page must look as the Linux
+# window does with the same faces. Any failure fails the command.
+#   packaging/web/essayer.sh BUILD-WEB SITE QT-FOR-WEBASSEMBLY
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 sortie=$1
 site=$2
+qt=$3
 essais=$sortie/essais
 rm -rf "$essais"
 mkdir -p "$essais"/{linux-config,linux-data,linux-cache}
@@ -40,5 +42,20 @@ wait $programme
 [ -n "$attendu" ] || { echo "the Linux build copied nothing" >&2; exit 1; }
 echo "   Linux: $attendu"
 
+# The Linux window as the page draws it: only the page's faces and Qt's wasm interface face, a
+# screen the page's size, French. It says where the page's controls are, what each gesture there
+# copies, and how each tab and each of the character lists looks.
+reference=$essais/reference
+mkdir -p "$reference/cache"
+printf '<?xml version="1.0"?>\n<!DOCTYPE fontconfig SYSTEM "fonts.dtd">\n<fontconfig><cachedir>%s</cachedir></fontconfig>\n' \
+    "$reference/cache" >"$essais/fonts.conf"
+echo '{"screens": [{"name": "page", "width": 1100, "height": 850, "logicalDpi": 96, "dpr": 1}]}' \
+    >"$essais/ecran.json"
+env HOME="$essais" XDG_CONFIG_HOME="$essais/linux-config" XDG_DATA_HOME="$essais/linux-data" \
+    XDG_CACHE_HOME="$essais/linux-cache" XDG_RUNTIME_DIR="$essais/linux-run" \
+    FONTCONFIG_FILE="$essais/fonts.conf" QT_QPA_PLATFORM="offscreen:configfile=$essais/ecran.json" \
+    build/tests/reference_page "$reference" "$sortie/polices" "$qt/polices-qt" \
+    2>"$essais/reference.err" || { cat "$essais/reference.err" >&2; exit 1; }
+
 cp packaging/web/essayer.mjs "$sortie/essai/"
-node "$sortie/essai/essayer.mjs" "$site" "$TOUCHES" "$attendu" "$sortie/capture-web.png"
+node "$sortie/essai/essayer.mjs" "$site" "$TOUCHES" "$attendu" "$sortie/capture-web.png" "$reference"

@@ -23,7 +23,22 @@ key=$( { echo "$qt_version"; printf '%s\n' "${options[@]}"; emcc --version | hea
 cache=${VIVAREL_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vivarel}
 prefix=$cache/qt-$qt_version-wasm-$key
 
+# The faces Qt's wasm platform draws the interface with (built into it), kept beside it for the
+# Linux reference the page is compared with. A Qt cached before they were kept takes them from
+# Debian's source archive alone.
+polices_qt() {
+    mkdir -p "$prefix/polices-qt"
+    cp "$1"/*.ttf "$prefix/polices-qt/"
+}
 if [ -f "$prefix/complete" ]; then
+    if [ ! -f "$prefix/polices-qt/Vera.ttf" ]; then
+        archive=$(mktemp -d)
+        trap 'rm -rf "$archive"' EXIT
+        (cd "$archive" && apt-get source -qq --download-only --only-source \
+            "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null 2>&1)
+        tar -xf "$archive"/qt6-base_*.orig.tar.* -C "$archive" --wildcards '*/src/3rdparty/wasm/*.ttf'
+        polices_qt "$archive"/*/src/3rdparty/wasm
+    fi
     echo "$prefix"
     exit 0
 fi
@@ -48,6 +63,7 @@ cd ../build
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 nice -n 10 ninja -j"$(nproc)"
 cmake --install .
+polices_qt "../src/$src/src/3rdparty/wasm"
 cd "$cache"
 rm -rf "$cache/work-$key"
 date -u +%FT%TZ >"$prefix/complete"

@@ -5,7 +5,7 @@
 #   packaging/web/essayer.sh BUILD-WEB SITE QT-FOR-WEBASSEMBLY
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-sortie=$1
+sortie=$(realpath "$1")
 site=$2
 qt=$3
 essais=$sortie/essais

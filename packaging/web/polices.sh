@@ -7,6 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 sortie=$1
+# Anew each time: a face no longer cut here must not stay in the page.
+rm -rf "$sortie"
 mkdir -p "$sortie"
 catalogue=$sortie/catalogue.txt
 # Every character written in the catalogue's source, which holds nothing else.

@@ -95,15 +95,25 @@ int main(int argc, char *argv[])
                 positions[widget->objectName()] = Centre(widget, widget->rect(), &fenetre);
         fenetre.grab().save(sortie.filePath(QStringLiteral("page-%1.png").arg(i)));
     }
+    // Every character of the catalogue, the look-alikes of each letter in turn.
+    auto *lettres = onglets->widget(0)->findChild<QComboBox *>(QStringLiteral("listeLettres"));
+    auto *ressemblants =
+        onglets->widget(0)->findChild<QComboBox *>(QStringLiteral("listeRessemblants"));
+    QStringList manquants;
+    for (int i = lettres->count() - 1; i >= 0; --i) {
+        lettres->setCurrentIndex(i);
+        manquants << SansGlyphe(ressemblants);
+    }
+    for (const QComboBox *liste : onglets->widget(0)->findChildren<QComboBox *>())
+        manquants << SansGlyphe(liste);
+    if (!manquants.isEmpty()) {
+        std::fprintf(stderr, "no glyph in the page's faces for %s\n",
+                     qPrintable(manquants.join(u' ')));
+        ++echecs;
+    }
     // The character page, shown first, and its lists dropped down one by one.
     QJsonObject listes;
     for (QComboBox *liste : onglets->widget(0)->findChildren<QComboBox *>()) {
-        const QStringList manquants = SansGlyphe(liste);
-        if (!manquants.isEmpty()) {
-            std::fprintf(stderr, "no glyph in the page's faces for %s\n",
-                         qPrintable(manquants.join(u' ')));
-            ++echecs;
-        }
         liste->showPopup();
         QWidget *deroulee = liste->view()->window();
         if (!QTest::qWaitForWindowExposed(deroulee))

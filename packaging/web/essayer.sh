@@ -47,8 +47,18 @@ echo "   Linux: $attendu"
 # copies, and how each tab and each of the character lists looks.
 reference=$essais/reference
 mkdir -p "$reference/cache"
-printf '<?xml version="1.0"?>\n<!DOCTYPE fontconfig SYSTEM "fonts.dtd">\n<fontconfig><cachedir>%s</cachedir></fontconfig>\n' \
-    "$reference/cache" >"$essais/fonts.conf"
+# Glyphs unhinted, with grey antialiasing, as Qt's wasm platform draws them.
+cat >"$essais/fonts.conf" <<FIN
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig>
+  <cachedir>$reference/cache</cachedir>
+  <match target="pattern">
+    <edit name="hintstyle" mode="assign"><const>hintnone</const></edit>
+    <edit name="rgba" mode="assign"><const>none</const></edit>
+  </match>
+</fontconfig>
+FIN
 echo '{"screens": [{"name": "page", "width": 1100, "height": 850, "logicalDpi": 96, "dpr": 1}]}' \
     >"$essais/ecran.json"
 env HOME="$essais" XDG_CONFIG_HOME="$essais/linux-config" XDG_DATA_HOME="$essais/linux-data" \

@@ -1,6 +1,12 @@
 # Vivarel as a page: the program alone, built with Qt for WebAssembly (packaging/web/build.sh
 # gathers the page around it).
 
+# A page loads no library: asking for one fails instead of ending the program.
+target_link_options(vivarel PRIVATE
+    "SHELL:--js-library ${CMAKE_CURRENT_LIST_DIR}/sans-bibliotheques.js")
+set_property(TARGET vivarel APPEND PROPERTY LINK_DEPENDS
+    ${CMAKE_CURRENT_LIST_DIR}/sans-bibliotheques.js)
+
 # The faces the page carries, cut down by packaging/web/polices.sh: a page has no system fonts.
 set(VIVAREL_POLICES "" CACHE PATH "The folder of the faces the page carries")
 if(VIVAREL_POLICES)

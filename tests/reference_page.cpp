@@ -18,13 +18,16 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPainter>
 #include <QSaveFile>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-#include <QTextLayout>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -36,18 +39,34 @@ QJsonArray Centre(const QWidget *widget, const QRect &zone, const QWidget *fenet
     return {c.x(), c.y()};
 }
 
-// Characters drawn with no face that has them.
+QImage Dessin(const QString &texte, const QFont &police)
+{
+    QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter peintre(&image);
+    peintre.setFont(police);
+    peintre.drawText(image.rect(), Qt::AlignCenter, texte);
+    return image;
+}
+
+// Items with a character drawn as Qt draws one no face can draw: the first face's missing
+// glyph, or an empty square where no face can shape the character's script (a face that has
+// the glyph but not the script's OpenType tables counts as none). None of these faces carries
+// a private-use character, Bengali or Georgian (the catalogue has none).
 QStringList SansGlyphe(const QComboBox *liste)
 {
+    const QFont police = liste->view()->font();
+    QList<QImage> boites;
+    for (const char16_t absent : {u'\ue000', u'\u0985', u'\u10a0'})
+        boites << Dessin(QString(QChar(absent)), police);
     QStringList manquants;
     for (int i = 0; i < liste->count(); ++i) {
-        QTextLayout mise(liste->itemText(i), liste->view()->font());
-        mise.beginLayout();
-        mise.createLine();
-        mise.endLayout();
-        for (const QGlyphRun &suite : mise.glyphRuns())
-            if (suite.glyphIndexes().contains(0))
-                manquants << liste->itemText(i);
+        const QList<uint> caracteres = liste->itemText(i).toUcs4();
+        if (std::any_of(caracteres.begin(), caracteres.end(), [&](char32_t c) {
+                return QChar::category(c) != QChar::Other_Format &&
+                       boites.contains(Dessin(QString::fromUcs4(&c, 1), police));
+            }))
+            manquants << liste->itemText(i);
     }
     return manquants;
 }
@@ -76,11 +95,13 @@ int main(int argc, char *argv[])
                     QStringLiteral("http://127.0.0.1/"));
     Fen_Principale &fenetre = session.Fenetre();
     session.Montrer();
-    fenetre.setGeometry(0, 0, 1100, 850);
+    // The whole screen, as the page's window fills its page.
+    const QSize ecran = QGuiApplication::primaryScreen()->size();
+    fenetre.setGeometry(QRect(QPoint(), ecran));
     if (!QTest::qWaitForWindowExposed(&fenetre))
         return 1;
 
-    QJsonObject positions;
+    QJsonObject positions{{"ecran", QJsonArray{ecran.width(), ecran.height()}}};
     auto *onglets = fenetre.findChild<QTabWidget *>(QStringLiteral("onglets"));
     QJsonArray pages;
     for (int i = 0; i < onglets->count(); ++i)
@@ -111,19 +132,38 @@ int main(int argc, char *argv[])
                      qPrintable(manquants.join(u' ')));
         ++echecs;
     }
-    // The character page, shown first, and its lists dropped down one by one.
-    QJsonObject listes;
-    for (QComboBox *liste : onglets->widget(0)->findChildren<QComboBox *>()) {
+    // The character page, shown first, and its lists dropped down one by one; the look-alikes
+    // once for each letter.
+    QJsonArray listes;
+    const auto derouler = [&](QComboBox *liste, const QString &lettre) {
         liste->showPopup();
         QWidget *deroulee = liste->view()->window();
         if (!QTest::qWaitForWindowExposed(deroulee))
-            return 1;
-        deroulee->grab().save(
-            sortie.filePath(QStringLiteral("liste-%1.png").arg(liste->objectName())));
+            return false;
+        // A list taller than the screen ends where each platform puts the popup's edge: its
+        // last 40 pixels are left out.
+        const bool coupee = liste->view()->verticalScrollBar()->maximum() > 0;
         const QPoint coin = fenetre.mapFromGlobal(deroulee->mapToGlobal(QPoint(0, 0)));
-        listes[liste->objectName()] = QJsonArray{coin.x(), coin.y()};
+        const QString image = QStringLiteral("liste-%1%2.png").arg(liste->objectName(), lettre);
+        deroulee->grab(deroulee->rect().adjusted(0, 0, 0, coupee ? -40 : 0))
+            .save(sortie.filePath(image));
+        listes << QJsonObject{{"liste", liste->objectName()},
+                              {"lettre", lettre},
+                              {"image", image},
+                              {"x", coin.x()},
+                              {"y", coin.y()}};
         liste->hidePopup();
+        return true;
+    };
+    for (QComboBox *liste : onglets->widget(0)->findChildren<QComboBox *>())
+        if (liste != ressemblants && !derouler(liste, QString()))
+            return 1;
+    for (int i = 0; i < lettres->count(); ++i) {
+        lettres->setCurrentIndex(i);
+        if (!derouler(ressemblants, lettres->itemText(i)))
+            return 1;
     }
+    lettres->setCurrentIndex(0);
     positions[QStringLiteral("listes")] = listes;
 
     // The trial's gestures, at the same places: a nickname and the first page's character, all

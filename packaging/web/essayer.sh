@@ -43,23 +43,28 @@ wait $programme
 echo "   Linux: $attendu"
 
 # The Linux window as the page draws it: only the page's faces and Qt's wasm interface face, a
-# screen the page's size, French. It says where the page's controls are, what each gesture there
+# screen the page's size (tall enough for the longest list to drop down whole), French. It says where the page's controls are, what each gesture there
 # copies, and how each tab and each of the character lists looks.
 reference=$essais/reference
 mkdir -p "$reference/cache"
-# Glyphs unhinted, with grey antialiasing, as Qt's wasm platform draws them.
+# Glyphs unhinted, with grey antialiasing, and DejaVu Sans next after Vera for what Vera lacks,
+# as Qt's wasm platform draws them.
 cat >"$essais/fonts.conf" <<FIN
 <?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "fonts.dtd">
 <fontconfig>
   <cachedir>$reference/cache</cachedir>
+  <alias binding="same">
+    <family>Bitstream Vera Sans</family>
+    <accept><family>DejaVu Sans</family></accept>
+  </alias>
   <match target="pattern">
     <edit name="hintstyle" mode="assign"><const>hintnone</const></edit>
     <edit name="rgba" mode="assign"><const>none</const></edit>
   </match>
 </fontconfig>
 FIN
-echo '{"screens": [{"name": "page", "width": 1100, "height": 850, "logicalDpi": 96, "dpr": 1}]}' \
+echo '{"screens": [{"name": "page", "width": 1100, "height": 1900, "logicalDpi": 96, "dpr": 1}]}' \
     >"$essais/ecran.json"
 env HOME="$essais" XDG_CONFIG_HOME="$essais/linux-config" XDG_DATA_HOME="$essais/linux-data" \
     XDG_CACHE_HOME="$essais/linux-cache" XDG_RUNTIME_DIR="$essais/linux-run" \

@@ -1,8 +1,9 @@
 // The Linux build's window as the page draws it, for the browser trial to compare with: the
-// same faces (the page's own and Qt's wasm interface face), the same 1000 × 800 screen, French.
-// Writes into OUT: page-N.png for each tab as it opens, liste-NAME.png for each list of the
-// character page as it drops down, and positions.json, where the trial clicks. Exits 1 when a
-// catalogue character has no glyph in these faces.
+// same faces (the page's own and Qt's wasm interface face), the screen offscreen is given, in
+// the locale's language. Writes into OUT: page-N.png for each tab as it opens,
+// liste-NAME[LETTER].png for each list of the character page dropped down, and positions.json:
+// where the trial clicks, what each of its gestures copies, a keystroke's time. Exits 1 when a
+// catalogue character cannot be drawn with these faces.
 //   reference_page OUT FONT-FOLDER...   (QT_QPA_PLATFORM=offscreen:configfile=…)
 #include "app/Demarrage.h"
 #include "app/Session.h"
@@ -89,7 +90,7 @@ int main(int argc, char *argv[])
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QApplication::setFont(QFont(QStringLiteral("Bitstream Vera Sans")));
     QTranslator traducteur, traducteurQt;
-    Demarrage::InstallerTraduction(traducteur, traducteurQt, QStringLiteral("fr_FR"));
+    Demarrage::InstallerTraduction(traducteur, traducteurQt, QLocale::system().name());
 
     Session session(sortie.filePath(QStringLiteral("reglages.ini")), sortie.path(),
                     QStringLiteral("http://127.0.0.1/"));

@@ -137,14 +137,15 @@ try {
   // allow offscreen's: Qt tries the page's interface face for Devanagari before the face that
   // draws it.
   const notices = /^\s*OpenType support missing for "Bitstream Vera Sans", script 11$/;
-  // A tab in French, the reference's screen's size, whose console is watched.
-  async function onglet() {
-    const nouvel = await navigateur.newPage();
+  // A tab in a language (French unless told), the reference's screen's size, whose console is
+  // watched; in a browser of its own when given one.
+  async function onglet(langue = "fr-FR", contexte = navigateur.defaultBrowserContext()) {
+    const nouvel = await contexte.newPage();
     await nouvel.setViewport({ width: positions.ecran[0], height: positions.ecran[1] });
-    await nouvel.evaluateOnNewDocument(() => {
-      Object.defineProperty(navigator, "language", { get: () => "fr-FR" });
-      Object.defineProperty(navigator, "languages", { get: () => ["fr-FR", "fr"] });
-    });
+    await nouvel.evaluateOnNewDocument((langue) => {
+      Object.defineProperty(navigator, "language", { get: () => langue });
+      Object.defineProperty(navigator, "languages", { get: () => [langue, langue.slice(0, 2)] });
+    }, langue);
     nouvel.on("console", (m) => {
       if (["error", "warn", "warning", "assert"].includes(m.type()) && !notices.test(m.text()))
         fautes.push(`console ${m.type()}: ${m.text()}`);
@@ -176,14 +177,14 @@ try {
     await page.goto(adresse, { waitUntil: "domcontentloaded" });
     return attendreFenetre(debut, quoi);
   }
-  async function attendreFenetre(debut, quoi) {
+  async function attendreFenetre(debut, quoi, tab = page) {
     while (Date.now() - debut < 60000) {
-      const montre = await page.$eval("#qtcanvas", (c) => getComputedStyle(c).display !== "none");
-      if (montre && couleurs(await page.screenshot({ type: "png" })) > 40)
+      const montre = await tab.$eval("#qtcanvas", (c) => getComputedStyle(c).display !== "none");
+      if (montre && couleurs(await tab.screenshot({ type: "png" })) > 40)
         return Date.now() - debut;
       await new Promise((r) => setTimeout(r, 50));
     }
-    fautes.push(`${quoi}: no window after 60 s (${await page.$eval("#etat", (e) => e.textContent)})`);
+    fautes.push(`${quoi}: no window after 60 s (${await tab.$eval("#etat", (e) => e.textContent)})`);
     return -1;
   }
   const premier = await ouvrir("first load");
@@ -194,9 +195,9 @@ try {
   // shows. Up to 1% may differ, and in a 16-pixel square no more than a one-pixel line fills
   // (6.25 %, a text cursor's blink); a missing-glyph box differs more.
   // A list drops down where the screen lets it: looked for up to `marge` pixels up or down.
-  const comparer = async (quoi, nom, x0 = 0, y0 = 0, marge = 0) => {
+  const comparer = async (quoi, nom, x0 = 0, y0 = 0, marge = 0, tab = page) => {
     await new Promise((r) => setTimeout(r, 400));
-    const vue = await page.screenshot({ type: "png" });
+    const vue = await tab.screenshot({ type: "png" });
     const ref = await readFile(path.join(reference, nom));
     let { part, carre } = ecart(vue, ref, x0, y0 - marge);
     for (let dy = 1 - marge; dy <= marge && part > 0; dy++) {
@@ -208,7 +209,7 @@ try {
     if (part > 0.01 || carre > 16 / 256) {
       fautes.push(`${quoi} differs from the Linux window on ${pour(part)} of pixels, ` +
                   `${pour(carre)} in one square`);
-      await writeFile(path.join(reference, `web-${nom}`), vue);
+      await writeFile(path.join(reference, `web-${path.basename(nom)}`), vue);
     }
   };
   for (let onglet = positions.languettes.length - 1; onglet >= 0; onglet--) {
@@ -231,6 +232,29 @@ try {
   await page.mouse.click(...positions.listeLettres);
   await page.keyboard.press("a");
   await page.keyboard.press("Enter");
+
+  // In German and in English, each in a browser of its own: the first tab as the Linux window
+  // shows it in that language. Without WebAssembly, a plain message in the browser's language.
+  for (const langue of ["de-DE", "en-US"]) {
+    const contexte = await navigateur.createBrowserContext();
+    const autre = await onglet(langue, contexte);
+    await autre.goto(adresse, { waitUntil: "domcontentloaded" });
+    await attendreFenetre(Date.now(), langue, autre);
+    await comparer(`tab 1 in ${langue}`, path.join(langue.replace("-", "_"), "page-0.png"),
+                   0, 0, 0, autre);
+    await contexte.close();
+  }
+  {
+    const contexte = await navigateur.createBrowserContext();
+    const autre = await onglet("de-DE", contexte);
+    await autre.evaluateOnNewDocument(() => delete window.WebAssembly);
+    await autre.goto(adresse, { waitUntil: "load" });
+    const message = await autre.$eval("#etat", (e) => e.textContent);
+    console.log(`   without WebAssembly, in German: ${message}`);
+    if ((await autre.$eval("html", (h) => h.lang)) !== "de" || !message.includes("WebAssembly"))
+      fautes.push(`without WebAssembly, a German browser was told "${message}"`);
+    await contexte.close();
+  }
   await page.mouse.click(...positions.editeurPseudo);
 
   // The same keys as in the Linux window; the code through the browser's clipboard.
@@ -319,6 +343,10 @@ try {
 
   // Files go out as downloads and come in from the browser's own file picker.
   const cdp = await page.createCDPSession();
+  const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
+  console.log(`   installable: ${installabilityErrors.length ? JSON.stringify(installabilityErrors) : "yes"}`);
+  if (installabilityErrors.length)
+    fautes.push(`the browser would not install the page: ${JSON.stringify(installabilityErrors)}`);
   await cdp.send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: profil });
   async function telecharger(geste, nom) {
     await rm(path.join(profil, nom), { force: true });

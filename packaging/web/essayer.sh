@@ -66,11 +66,18 @@ cat >"$essais/fonts.conf" <<FIN
 FIN
 echo '{"screens": [{"name": "page", "width": 1100, "height": 1900, "logicalDpi": 96, "dpr": 1}]}' \
     >"$essais/ecran.json"
-env HOME="$essais" XDG_CONFIG_HOME="$essais/linux-config" XDG_DATA_HOME="$essais/linux-data" \
-    XDG_CACHE_HOME="$essais/linux-cache" XDG_RUNTIME_DIR="$essais/linux-run" \
-    FONTCONFIG_FILE="$essais/fonts.conf" QT_QPA_PLATFORM="offscreen:configfile=$essais/ecran.json" \
-    build/tests/reference_page "$reference" "$sortie/polices" "$qt/polices-qt" \
-    2>"$essais/reference.err" || { cat "$essais/reference.err" >&2; exit 1; }
+# French for the whole trial; German and English for the first tab as the page opens in them.
+for langue in fr_FR de_DE en_US; do
+    dossier=$reference
+    [ $langue = fr_FR ] || dossier=$reference/$langue
+    mkdir -p "$dossier"
+    env HOME="$essais" XDG_CONFIG_HOME="$essais/linux-config" XDG_DATA_HOME="$essais/linux-data" \
+        XDG_CACHE_HOME="$essais/linux-cache" XDG_RUNTIME_DIR="$essais/linux-run" \
+        LANG=$langue.UTF-8 LC_ALL=$langue.UTF-8 FONTCONFIG_FILE="$essais/fonts.conf" \
+        QT_QPA_PLATFORM="offscreen:configfile=$essais/ecran.json" \
+        build/tests/reference_page "$dossier" "$sortie/polices" "$qt/polices-qt" \
+        2>"$essais/reference.err" || { cat "$essais/reference.err" >&2; exit 1; }
+done
 
 cp packaging/web/essayer.mjs "$sortie/essai/"
 node "$sortie/essai/essayer.mjs" "$site" "$TOUCHES" "$attendu" "$sortie/capture-web.png" "$reference"

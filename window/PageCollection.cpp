@@ -88,8 +88,8 @@ void PageCollection::DemanderNom(const QString &titre, const QString &nom,
                                  const std::function<void(const QString &)> &suite)
 {
     Demandes::Texte(this, titre, tr("Nom :"), nom, [suite](const QString &saisi) {
-        if (!saisi.simplified().isEmpty())
-            suite(saisi.simplified());
+        if (const QString choisi = saisi.simplified(); !choisi.isEmpty())
+            suite(choisi);
     });
 }
 

@@ -82,9 +82,8 @@ function pixels(png) {
 // The share of a region of the page (at x0, y0, the reference's size) where no pixel of the
 // reference within one pixel is close: where only antialiasing differs, a neighbour is. And the
 // largest share in a 16-pixel square of it, where one glyph drawn otherwise (a missing-glyph
-// box) shows.
-function ecart(page, ref, x0 = 0, y0 = 0) {
-  const a = pixels(page), b = pixels(ref);
+// box) shows. `a` and `b`: the page's and the reference's pixels.
+function ecart(a, b, x0 = 0, y0 = 0) {
   const couleur = (p, x, y) => { const i = (y * p.largeur + x) * p.canaux;
                                  return [p.image[i], p.image[i + 1], p.image[i + 2]]; };
   let differents = 0;
@@ -198,10 +197,10 @@ try {
   const comparer = async (quoi, nom, x0 = 0, y0 = 0, marge = 0, tab = page) => {
     await new Promise((r) => setTimeout(r, 400));
     const vue = await tab.screenshot({ type: "png" });
-    const ref = await readFile(path.join(reference, nom));
-    let { part, carre } = ecart(vue, ref, x0, y0 - marge);
+    const [a, b] = [pixels(vue), pixels(await readFile(path.join(reference, nom)))];
+    let { part, carre } = ecart(a, b, x0, y0 - marge);
     for (let dy = 1 - marge; dy <= marge && part > 0; dy++) {
-      const autre = ecart(vue, ref, x0, y0 + dy);
+      const autre = ecart(a, b, x0, y0 + dy);
       if (autre.part < part) ({ part, carre } = autre);
     }
     const pour = (x) => `${(100 * x).toFixed(2)} %`;

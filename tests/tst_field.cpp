@@ -1,5 +1,6 @@
 #include "BoiteModale.h"
 #include "FenetreTest.h"
+#include "Police.h"
 #include "SansAvertissement.h"
 #include "encoder/Graphemes.h"
 
@@ -10,6 +11,8 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QtTest>
 
 namespace {
@@ -105,6 +108,8 @@ private slots:
     void oneUndoStepPerCommand();
     void undoNeverLeavesBlackText();
     void randomSession();
+    void drawnAsTheGameShowsIt_data();
+    void drawnAsTheGameShowsIt();
 };
 
 void TestField::defaultValues()
@@ -370,6 +375,57 @@ void TestField::randomSession()
         if (QTest::currentTestFailed())
             QFAIL(qPrintable(QStringLiteral("after step %1").arg(pas)));
     }
+}
+
+void TestField::drawnAsTheGameShowsIt_data()
+{
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<bool>("selection");
+    for (const QString style : {"Fusion", "Windows"}) {
+        QTest::newRow(qPrintable(style + " typed")) << style << false;
+        QTest::newRow(qPrintable(style + " selected")) << style << true;
+    }
+}
+
+// The typed letters with their shadow one pixel right of and below them, and the style's
+// highlight behind them only where the player selected.
+void TestField::drawnAsTheGameShowsIt()
+{
+    QFETCH(QString, style);
+    QFETCH(bool, selection);
+    const QString avant = QApplication::style()->name();
+    QApplication::setStyle(QStyleFactory::create(style));
+    const auto retour = qScopeGuard([&] { QApplication::setStyle(avant); });
+    Champ f;
+    f.Taper(QStringLiteral("Viva$rel"));
+    QTest::keyClick(f.editeur, Qt::Key_Left);
+    if (selection)
+        f.Selectionner(0, 8);
+    const QImage image = f.ombre->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto proche = [](QRgb a, QColor b) {
+        return qAbs(qRed(a) - b.red()) + qAbs(qGreen(a) - b.green()) + qAbs(qBlue(a) - b.blue()) <
+               40;
+    };
+    const QColor jaune(CalculPseudo::CouleurPseudoParDefaut);
+    int surligne = 0, bords = 0, ombres = 0;
+    for (int y = 0; y + 1 < image.height(); ++y)
+        for (int x = 0; x + 1 < image.width(); ++x) {
+            for (auto groupe : {QPalette::Active, QPalette::Inactive})
+                surligne += proche(image.pixel(x, y),
+                                   f.ombre->palette().color(groupe, QPalette::Highlight));
+            if (proche(image.pixel(x, y), jaune) && !proche(image.pixel(x + 1, y + 1), jaune)) {
+                ++bords;
+                ombres += qGray(image.pixel(x + 1, y + 1)) < 160;
+            }
+        }
+    const QByteArray mesure = QStringLiteral("%1 highlighted, %2 of %3 edges shadowed")
+                                  .arg(surligne)
+                                  .arg(ombres)
+                                  .arg(bords)
+                                  .toUtf8() +
+                              Police(f.editeur);
+    QVERIFY2(selection ? surligne > 100 : surligne == 0, mesure.constData());
+    QVERIFY2(selection || (bords > 20 && ombres * 10 >= bords * 8), mesure.constData());
 }
 
 QTEST_MAIN(TestField)

@@ -1,6 +1,9 @@
 #include "widgets/QTextEdit_Perso.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QImage>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -53,6 +56,28 @@ void QTextEdit_Perso::resizeEvent(QResizeEvent *event)
     QTextEdit::resizeEvent(event);
     if (Partenaire && Partenaire->parentWidget() == this)
         Partenaire->setGeometry(QRect(QPoint(-1, -1), size()));
+}
+
+// A shadow draws its text and nothing else. Its own cursor, kept at the start so that no caret
+// moves, spans the text once anything is copied in; drawn, that selection would put the style's
+// highlight behind every nickname and the shadow in the highlighted text's colour.
+void QTextEdit_Perso::paintEvent(QPaintEvent *event)
+{
+    if (!Modele) {
+        QTextEdit::paintEvent(event);
+        return;
+    }
+    const int x = isRightToLeft()
+                      ? horizontalScrollBar()->maximum() - horizontalScrollBar()->value()
+                      : horizontalScrollBar()->value();
+    const QPoint decalage(x, verticalScrollBar()->value());
+    QPainter peintre(viewport());
+    peintre.translate(-decalage);
+    QAbstractTextDocumentLayout::PaintContext contexte;
+    contexte.palette = palette();
+    contexte.clip = event->rect().translated(decalage);
+    peintre.setClipRect(contexte.clip);
+    document()->documentLayout()->draw(&peintre, contexte);
 }
 
 // A non-null empty answer: with a null one the document would open the file itself.

@@ -30,6 +30,7 @@ public:
 protected:
     void scrollContentsBy(int dx, int dy) override;
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     QVariant loadResource(int type, const QUrl &name) override;
 
 private:

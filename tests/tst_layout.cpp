@@ -22,6 +22,8 @@ private slots:
     void everyPageFits_data();
     void everyPageFits();
     void fieldAndOutputGrowWithTheWindow();
+    void noBareBandInATallWindow_data();
+    void noBareBandInATallWindow();
 };
 
 void TestLayout::initTestCase()
@@ -128,6 +130,44 @@ void TestLayout::fieldAndOutputGrowWithTheWindow()
     QVERIFY(f.ombre->width() > champ);
     QVERIFY(f.sortie->width() > sortie);
     QCOMPARE(f.editeur->size(), f.ombre->size());
+}
+
+void TestLayout::noBareBandInATallWindow_data()
+{
+    QTest::addColumn<QSize>("taille");
+    QTest::addColumn<int>("page");
+    for (const QSize taille : {QSize(1366, 740), QSize(1920, 1050)})
+        for (int page = 0; page < 5; ++page)
+            QTest::addRow("%dx%d page %d", taille.width(), taille.height(), page) << taille << page;
+}
+
+// However tall the window, no band of bare background parts its rows, from the banner down to
+// the count: the room left over lies below them all.
+void TestLayout::noBareBandInATallWindow()
+{
+    QFETCH(QSize, taille);
+    QFETCH(int, page);
+    FenetreTest f;
+    f.fenetre.resize(taille);
+    f.fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+    f.Trouver<QTabWidget>("onglets")->setCurrentIndex(page);
+    QCoreApplication::processEvents();
+    const QImage image = f.fenetre.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal echelle = image.devicePixelRatio();
+    const QWidget *derniere = f.Trouver<QWidget>("ligneLongueur");
+    const int fin = derniere->mapTo(&f.fenetre, QPoint(0, derniere->height())).y() * echelle;
+    const QRgb fond = f.fenetre.palette().color(QPalette::Window).rgb();
+    int bande = 0, plusLongue = 0;
+    for (int y = 0; y < fin; ++y) {
+        const auto *ligne = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        const bool nue =
+            std::all_of(ligne, ligne + image.width(), [&](QRgb p) { return p == fond; });
+        bande = nue ? bande + 1 : 0;
+        plusLongue = qMax(plusLongue, bande);
+    }
+    QVERIFY2(plusLongue <= 3 * f.fenetre.fontMetrics().lineSpacing() * echelle,
+             qPrintable(QStringLiteral("a bare band %1 pixels tall").arg(plusLongue)));
 }
 
 QTEST_MAIN(TestLayout)

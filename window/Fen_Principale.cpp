@@ -109,6 +109,10 @@ void Fen_Principale::ConstruireCadre()
     disposition->addLayout(rangeeSortie);
     disposition->addWidget(Sortie);
     disposition->addWidget(Longueur);
+    // A tall window keeps its rows together, at the height they ask for, the room left below
+    // them: spread out, the code, its buttons and the preview drifted apart.
+    Sortie->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    disposition->addStretch();
 
     // The window is never smaller than what it holds: the gradient page, the preview and the
     // import offer need more than the 460 pixels it once had.

@@ -30,7 +30,9 @@ if [ "${1:-run}" = windows ] || [ "${1:-run}" = web ]; then
         packages+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 fonts-wine
                    nsis zip unzip imagemagick x11-utils tmux)
     else
-        packages+=(emscripten zip xclip python3-fonttools)
+        # The page is tried in the three engines players use: Chromium, Firefox and WebKit (the
+        # engine of Safari, through WebKitGTK's own browser and driver).
+        packages+=(emscripten zip xclip python3-fonttools firefox-esr webkit2gtk-driver)
         # A machine may carry a newer Node.js of its own, with npm inside: Debian's would clash.
         command -v npm >/dev/null || packages+=(nodejs npm)
     fi

@@ -1,6 +1,7 @@
 #include "app/Demarrage.h"
 #include "app/LigneCommande.h"
 #include "app/Plateforme.h"
+#include "app/PressePapiersPage.h"
 #include "app/Session.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     Plateforme::PreparerPolices();
     Plateforme::PreparerFichiers();
+    PressePapiersPage::Installer();
     Plateforme::OuvrirStockage();
 
     Demarrage::EnregistrerRessourcesExternes();

@@ -834,5 +834,13 @@
         <source>Lien copié.</source>
         <translation>Link kopiert.</translation>
     </message>
+    <message>
+        <source>Le navigateur n&apos;a pas pris l&apos;image : enregistrez-la avec « Enregistrer l&apos;image… ».</source>
+        <translation>Der Browser hat das Bild nicht übernommen: Speichere es mit „Bild speichern…“.</translation>
+    </message>
+    <message>
+        <source>Le navigateur a refusé la copie : le code est sélectionné, copiez-le avec %1.</source>
+        <translation>Der Browser hat das Kopieren abgelehnt: Der Code ist markiert, kopiere ihn mit %1.</translation>
+    </message>
 </context>
 </TS>

@@ -834,5 +834,13 @@
         <source>Lien copié.</source>
         <translation>Link copied.</translation>
     </message>
+    <message>
+        <source>Le navigateur n&apos;a pas pris l&apos;image : enregistrez-la avec « Enregistrer l&apos;image… ».</source>
+        <translation>The browser did not take the image: save it with “Save the image…”.</translation>
+    </message>
+    <message>
+        <source>Le navigateur a refusé la copie : le code est sélectionné, copiez-le avec %1.</source>
+        <translation>The browser refused the copy: the code is selected, copy it with %1.</translation>
+    </message>
 </context>
 </TS>

@@ -834,5 +834,13 @@
         <source>Lien copié.</source>
         <translation>Lien copié.</translation>
     </message>
+    <message>
+        <source>Le navigateur n&apos;a pas pris l&apos;image : enregistrez-la avec « Enregistrer l&apos;image… ».</source>
+        <translation>Le navigateur n&apos;a pas pris l&apos;image : enregistrez-la avec « Enregistrer l&apos;image… ».</translation>
+    </message>
+    <message>
+        <source>Le navigateur a refusé la copie : le code est sélectionné, copiez-le avec %1.</source>
+        <translation>Le navigateur a refusé la copie : le code est sélectionné, copiez-le avec %1.</translation>
+    </message>
 </context>
 </TS>

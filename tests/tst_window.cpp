@@ -6,6 +6,7 @@
 #include "encoder/DecodeurPseudo.h"
 #include "encoder/Graphemes.h"
 #include "widgets/ApercuJeu.h"
+#include "widgets/PressePapiers.h"
 #include "widgets/QFrame_Perso.h"
 #include "window/PageCaracteres.h"
 #include "window/PageCouleur.h"
@@ -81,6 +82,8 @@ private slots:
     void importKeepsMarksApart();
     void pasteOffersImport();
     void copyAndPreview();
+    void copySaysWhatTheClipboardDid_data();
+    void copySaysWhatTheClipboardDid();
     void keyboardReachesEverything();
     void catalogueHasGlyphs();
     void longMessageKeepsTheWindow();
@@ -587,6 +590,51 @@ void TestWindow::copyAndPreview()
             f.sortie->fontMetrics().horizontalAdvance(f.sortie->text().left(45)));
     // "$f00ab$o$tcd$z" takes 14 of the game's 45 characters.
     QCOMPARE(apercu->TexteAffiche(), "abCD" + QString(45 - 14, u'x'));
+}
+
+void TestWindow::copySaysWhatTheClipboardDid_data()
+{
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<QString>("donne");
+    QTest::addColumn<QString>("fait");
+    QTest::addColumn<bool>("pris");
+    const QList<QStringList> boutons = {{"boutonCopier", "Viva$$rel", "Code copié."},
+                                        {"boutonCopierHtml", "Viva$rel", "Code copié en HTML."},
+                                        {"boutonCopierImage", "image", "Image copiée."}};
+    for (const QStringList &b : boutons)
+        for (const bool pris : {true, false})
+            QTest::addRow("%s %s", qPrintable(b[0]), pris ? "taken" : "refused")
+                << b[0] << b[1] << b[2] << pris;
+}
+
+// A copy the clipboard refused is never said to be done; a refused code waits selected in its
+// line for the player's own copy.
+void TestWindow::copySaysWhatTheClipboardDid()
+{
+    QFETCH(QString, bouton);
+    QFETCH(QString, donne);
+    QFETCH(QString, fait);
+    QFETCH(bool, pris);
+    FenetreTest f;
+    f.fenetre.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.fenetre));
+    f.Taper(QStringLiteral("Viva$rel"));
+    QString recu;
+    const auto avant =
+        PressePapiers::Remplacer([&](QMimeData *donnees, const PressePapiers::Resultat &resultat) {
+            recu = donnees->hasImage() ? QStringLiteral("image") : donnees->text();
+            recu += donnees->hasHtml() ? QStringLiteral(" html") : QString();
+            delete donnees;
+            resultat(pris);
+        });
+    const auto retour = qScopeGuard([&] { PressePapiers::Remplacer(avant); });
+    f.Trouver<QPushButton>(qPrintable(bouton))->click();
+    QCOMPARE(recu, donne + (bouton.endsWith("Html") ? " html" : ""));
+    const QString message = f.Trouver<LigneMessage>("messageSortie")->text();
+    QCOMPARE(message == fait, pris);
+    const bool pourCopie = !pris && !bouton.endsWith("Image");
+    QCOMPARE(f.sortie->hasFocus() && f.sortie->selectedText() == f.sortie->text(), pourCopie);
+    QCOMPARE(message.contains("Ctrl+C"), pourCopie);
 }
 
 // Tab walks the gradient page in reading order, an added colour where it stands; every button

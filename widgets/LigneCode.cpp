@@ -31,3 +31,9 @@ void LigneCode::Afficher(const QString &code)
     if (text() != code)
         setText(code);
 }
+
+void LigneCode::MontrerPourCopie()
+{
+    setFocus(Qt::OtherFocusReason);
+    selectAll();
+}

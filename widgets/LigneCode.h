@@ -15,6 +15,8 @@ public:
     LigneCode();
 
     void Afficher(const QString &code);
+    // The whole code selected, the keyboard here: ready for the player's own copy.
+    void MontrerPourCopie();
 
 private:
     bool SansFaconnage = false;

@@ -9,15 +9,18 @@
 #include "widgets/DessinJeu.h"
 #include "widgets/DialoguesFichier.h"
 #include "widgets/LigneMessage.h"
+#include "widgets/PressePapiers.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 
@@ -146,10 +149,34 @@ QList<QWidget *> SortieCode::OrdreClavier() const
 void SortieCode::Copier()
 {
     QClipboard *pressePapiers = QApplication::clipboard();
-    pressePapiers->setText(Code);
     if (pressePapiers->supportsSelection())
         pressePapiers->setText(Code, QClipboard::Selection);
-    Informer(tr("Code copié."));
+    auto *donnees = new QMimeData;
+    donnees->setText(Code);
+    Envoyer(donnees, tr("Code copié."));
+}
+
+// Said once the clipboard has answered, never before: a browser may refuse a copy. The code
+// then waits selected in its line, for the player's own Ctrl+C.
+void SortieCode::Envoyer(QMimeData *donnees, const QString &fait)
+{
+    const bool image = donnees->hasImage();
+    const QPointer<SortieCode> garde(this);
+    PressePapiers::Ecrire(donnees, [garde, fait, image](bool copie) {
+        if (!garde)
+            return;
+        if (copie || image) {
+            garde->Informer(copie ? fait
+                                  : tr("Le navigateur n'a pas pris l'image : enregistrez-la avec "
+                                       "« Enregistrer l'image… »."));
+            return;
+        }
+        garde->Informer(
+            tr("Le navigateur a refusé la copie : le code est sélectionné, copiez-le "
+               "avec %1.")
+                .arg(QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText)));
+        emit garde->CopieRefusee();
+    });
 }
 
 void SortieCode::ProposerLien(const QString &page)
@@ -160,8 +187,9 @@ void SortieCode::ProposerLien(const QString &page)
 
 void SortieCode::CopierLien()
 {
-    QApplication::clipboard()->setText(LienPseudo::Lien(Page, Code));
-    Informer(tr("Lien copié."));
+    auto *donnees = new QMimeData;
+    donnees->setText(LienPseudo::Lien(Page, Code));
+    Envoyer(donnees, tr("Lien copié."));
 }
 
 int SortieCode::LargeurCode(const QFontMetrics &metriques)
@@ -180,8 +208,9 @@ QImage SortieCode::Image() const
 
 void SortieCode::CopierImage()
 {
-    QApplication::clipboard()->setImage(Image());
-    Informer(tr("Image copiée."));
+    auto *donnees = new QMimeData;
+    donnees->setImageData(Image());
+    Envoyer(donnees, tr("Image copiée."));
 }
 
 void SortieCode::EnregistrerImage()
@@ -201,8 +230,7 @@ void SortieCode::CopierHtml()
     auto *donnees = new QMimeData;
     donnees->setHtml(FormesTexte::Html(FormesTexte::Couper(Code)));
     donnees->setText(FormesTexte::Texte(FormesTexte::Couper(Code)));
-    QApplication::clipboard()->setMimeData(donnees);
-    Informer(tr("Code copié en HTML."));
+    Envoyer(donnees, tr("Code copié en HTML."));
 }
 
 void SortieCode::DemanderCode()

@@ -10,6 +10,7 @@
 
 class ApercuJeu;
 class LigneMessage;
+class QMimeData;
 class QPushButton;
 class QStackedWidget;
 
@@ -50,9 +51,12 @@ public:
 
 signals:
     void ImportDemande(const QString &code);
+    // The browser refused to copy the code: the player is to copy it from its line.
+    void CopieRefusee();
 
 private:
     void MontrerMessage(const QString &message);
+    void Envoyer(QMimeData *donnees, const QString &fait);
     QImage Image() const;
 
     QString Code;

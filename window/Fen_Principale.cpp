@@ -177,6 +177,7 @@ void Fen_Principale::Connecter()
             &Fen_Principale::MettreAJourPseudoOut);
     connect(EditeurPseudo, &ChampPseudo::TexteColle, Sortie, &SortieCode::ProposerImport);
     connect(Sortie, &SortieCode::ImportDemande, this, &Fen_Principale::ImporterCode);
+    connect(Sortie, &SortieCode::CopieRefusee, LigneSortie, &LigneCode::MontrerPourCopie);
     connect(OngletPseudos, &PageCollection::ChargementDemande, this, &Fen_Principale::ImporterCode);
 
     connect(OngletDegrade, &PageDegrade::ParametresModifies, this,

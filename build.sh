@@ -8,8 +8,8 @@
 #                     into a cache folder, the program, a zip and an installer in build-windows/,
 #                     and its tests under Wine (packaging/windows/build.sh)
 #   ./build.sh web    the same set-up, then Vivarel for the browser: Qt built once for
-#                     WebAssembly into a cache folder, the page in build-web/, tried in headless
-#                     Chromium (packaging/web/build.sh)
+#                     WebAssembly into a cache folder, the page in build-web/, tried in Chromium,
+#                     Firefox and WebKitGTK (packaging/web/build.sh)
 #   ./build.sh fresh  the test command again, in a fresh minimal Debian 12 root
 #                     (packaging/essai-neuf.sh): what a new machine gets from these commands
 set -euo pipefail
@@ -32,7 +32,7 @@ if [ "${1:-run}" = windows ] || [ "${1:-run}" = web ]; then
     else
         # The page is tried in the three engines players use: Chromium, Firefox and WebKit (the
         # engine of Safari, through WebKitGTK's own browser and driver).
-        packages+=(emscripten zip xclip python3-fonttools firefox-esr webkit2gtk-driver)
+        packages+=(emscripten zip xclip python3-fonttools firefox-esr webkit2gtk-driver locales)
         # A machine may carry a newer Node.js of its own, with npm inside: Debian's would clash.
         command -v npm >/dev/null || packages+=(nodejs npm)
     fi

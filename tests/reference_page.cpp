@@ -101,6 +101,9 @@ int main(int argc, char *argv[])
     fenetre.setGeometry(QRect(QPoint(), ecran));
     if (!QTest::qWaitForWindowExposed(&fenetre))
         return 1;
+    // VIVAREL_FENETRE_SEULE: the window as it opens, alone, for the trial's other screen sizes.
+    if (qEnvironmentVariableIsSet("VIVAREL_FENETRE_SEULE"))
+        return fenetre.grab().save(sortie.filePath(QStringLiteral("page-0.png"))) ? 0 : 1;
 
     QJsonObject positions{{"ecran", QJsonArray{ecran.width(), ecran.height()}}};
     auto *onglets = fenetre.findChild<QTabWidget *>(QStringLiteral("onglets"));

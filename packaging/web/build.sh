@@ -3,7 +3,7 @@
 # Linux build (the reference the page is compared with). Leaves in build-web/:
 #   vivarel-<version>-web/        the page: a folder any static web server serves as it is
 #   vivarel-<version>-web.zip     the same folder, to unpack on a host
-# then tries the page in Debian's Chromium, headless (packaging/web/essayer.sh).
+# then tries the page in Debian's Chromium, Firefox and WebKitGTK (packaging/web/essayer.sh).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source=$PWD
@@ -51,4 +51,4 @@ echo "== the page: $(cat "$site"/* | wc -c) bytes," \
      "$nom.zip: $(taille "$sortie/$nom.zip") bytes"
 
 packaging/web/essayer.sh "$sortie" "$site" "$qt"
-echo "== Web build, page and trials in Chromium: $(($(date +%s) - debut)) s"
+echo "== Web build, page and trials in Chromium, Firefox and WebKit: $(($(date +%s) - debut)) s"

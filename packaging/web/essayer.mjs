@@ -4,12 +4,11 @@
 // a Qt warning included.
 //   node essayer.mjs SITE KEYS EXPECTED-CODE CAPTURE.png REFERENCE   (from build-web/essai/)
 // REFERENCE: what the Linux window drew and copied with the page's faces (tests/reference_page).
-import http from "node:http";
 import { mkdtemp, readFile, rm, writeFile } from "node:fs/promises";
 import os from "node:os";
 import path from "node:path";
-import zlib from "node:zlib";
 import puppeteer from "puppeteer-core";
+import { couleurs, degradeEtItalique, ecart, pixels, servir } from "./commun.mjs";
 
 const [site, touches, attendu, capture, reference] = process.argv.slice(2);
 // Where the Linux window, drawn alike, has its controls. (Alt+X, "Exporter…"'s mnemonic, does not
@@ -21,103 +20,8 @@ const ici = { premier: point(positions.languettes[0]), pseudos: point(positions.
               importer: point(positions.boutonImporterPseudos) };
 const codes = positions.codes;
 const fautes = [];
-const racine = path.resolve(site);
 
-const types = { ".html": "text/html; charset=utf-8", ".js": "text/javascript",
-                ".wasm": "application/wasm", ".png": "image/png", ".txt": "text/plain",
-                ".webmanifest": "application/manifest+json" };
-const serveur = http.createServer(async (requete, reponse) => {
-  let chemin = decodeURIComponent(new URL(requete.url, "http://ici").pathname);
-  if (chemin.endsWith("/")) chemin += "index.html";
-  const fichier = path.join(racine, path.normalize(chemin));
-  try {
-    if (!fichier.startsWith(racine + path.sep)) throw new Error("outside");
-    const octets = await readFile(fichier);
-    reponse.writeHead(200, { "Content-Type": types[path.extname(fichier)] ?? "application/octet-stream",
-                             "Content-Length": octets.length });
-    reponse.end(octets);
-  } catch {
-    reponse.writeHead(404).end();
-  }
-});
-await new Promise((fait) => serveur.listen(0, "127.0.0.1", fait));
-const adresse = `http://127.0.0.1:${serveur.address().port}/`;
-
-// The pixels of a PNG as Chromium writes it: 8 bits per channel, RGB or RGBA, not interlaced.
-function pixels(png) {
-  let position = 8, largeur = 0, hauteur = 0, canaux = 0;
-  const morceaux = [];
-  while (position < png.length) {
-    const longueur = png.readUInt32BE(position);
-    const type = png.toString("latin1", position + 4, position + 8);
-    const donnees = png.subarray(position + 8, position + 8 + longueur);
-    if (type === "IHDR") {
-      largeur = donnees.readUInt32BE(0);
-      hauteur = donnees.readUInt32BE(4);
-      canaux = { 2: 3, 6: 4 }[donnees[9]];
-    } else if (type === "IDAT") {
-      morceaux.push(donnees);
-    }
-    position += 12 + longueur;
-  }
-  const brut = zlib.inflateSync(Buffer.concat(morceaux));
-  const ligne = largeur * canaux;
-  const image = Buffer.alloc(ligne * hauteur);
-  for (let y = 0; y < hauteur; y++) {
-    const filtre = brut[y * (ligne + 1)];
-    for (let x = 0; x < ligne; x++) {
-      const octet = brut[y * (ligne + 1) + 1 + x];
-      const a = x >= canaux ? image[y * ligne + x - canaux] : 0;
-      const b = y ? image[(y - 1) * ligne + x] : 0;
-      const c = x >= canaux && y ? image[(y - 1) * ligne + x - canaux] : 0;
-      const p = a + b - c;
-      const paeth = Math.abs(p - a) <= Math.abs(p - b) && Math.abs(p - a) <= Math.abs(p - c) ? a
-                  : Math.abs(p - b) <= Math.abs(p - c) ? b : c;
-      image[y * ligne + x] = octet + [0, a, b, (a + b) >> 1, paeth][filtre];
-    }
-  }
-  return { largeur, hauteur, canaux, image };
-}
-
-// The share of a region of the page (at x0, y0, the reference's size) where no pixel of the
-// reference within one pixel is close: where only antialiasing differs, a neighbour is. And the
-// largest share in a 16-pixel square of it, where one glyph drawn otherwise (a missing-glyph
-// box) shows. `a` and `b`: the page's and the reference's pixels.
-function ecart(a, b, x0 = 0, y0 = 0) {
-  const couleur = (p, x, y) => { const i = (y * p.largeur + x) * p.canaux;
-                                 return [p.image[i], p.image[i + 1], p.image[i + 2]]; };
-  let differents = 0;
-  const carres = new Map();
-  for (let y = 0; y < b.hauteur; y++) {
-    for (let x = 0; x < b.largeur; x++) {
-      const c = couleur(a, x0 + x, y0 + y);
-      let proche = false;
-      for (let dy = -1; dy <= 1 && !proche; dy++) {
-        for (let dx = -1; dx <= 1 && !proche; dx++) {
-          const [u, v] = [x + dx, y + dy];
-          if (u < 0 || v < 0 || u >= b.largeur || v >= b.hauteur) continue;
-          const d = couleur(b, u, v);
-          proche = Math.max(...c.map((k, i) => Math.abs(k - d[i]))) <= 64;
-        }
-      }
-      if (!proche) {
-        differents++;
-        const carre = `${x >> 4},${y >> 4}`;
-        carres.set(carre, (carres.get(carre) ?? 0) + 1);
-      }
-    }
-  }
-  return { part: differents / (b.largeur * b.hauteur),
-           carre: Math.max(0, ...carres.values()) / 256 };
-}
-
-// How many colours the window shows: a drawn window of text and controls has dozens.
-function couleurs(png) {
-  const { canaux, image } = pixels(png);
-  const vues = new Set();
-  for (let i = 0; i < image.length; i += canaux) vues.add(image.readUIntBE(i, 3));
-  return vues.size;
-}
+const { serveur, adresse } = await servir(site);
 
 const profil = await mkdtemp(path.join(os.tmpdir(), "vivarel-chromium-"));
 const navigateur = await puppeteer.launch({
@@ -243,6 +147,17 @@ try {
                    0, 0, 0, autre);
     await contexte.close();
   }
+  // On a laptop's screen and on a large one, the window as the Linux window opens at that size.
+  for (const [largeur, hauteur] of [[1366, 768], [1920, 1080]]) {
+    const contexte = await navigateur.createBrowserContext();
+    const autre = await onglet("fr-FR", contexte);
+    await autre.setViewport({ width: largeur, height: hauteur });
+    await autre.goto(adresse, { waitUntil: "domcontentloaded" });
+    await attendreFenetre(Date.now(), `${largeur}x${hauteur}`, autre);
+    await comparer(`the window at ${largeur}x${hauteur}`, `${largeur}x${hauteur}/page-0.png`,
+                   0, 0, 0, autre);
+    await contexte.close();
+  }
   {
     const contexte = await navigateur.createBrowserContext();
     const autre = await onglet("de-DE", contexte);
@@ -297,17 +212,7 @@ try {
     await cliquer(nom);
     return presse();
   };
-  await cliquer("editeurPseudo");
-  await touche("End");
-  await touche("Home", "Shift");
-  await cliquer(positions.languettes[2]);
-  await cliquer("comboPreReglages");
-  await touche("ArrowDown");
-  await touche("Enter");
-  await cliquer("boutonDegrade");
-  await cliquer(positions.languettes[3]);
-  await cliquer("caseItalique");
-  await cliquer("boutonEffet");
+  await degradeEtItalique(cliquer, touche, positions);
   await verifier("gradient", await bouton("boutonCopier"));
   await cliquer("editeurPseudo");
   await touche("End");
@@ -322,6 +227,12 @@ try {
   await touche("Enter");
   await verifier("import", await bouton("boutonCopier"));
   await verifier("html", await bouton("boutonCopierHtml"));
+  await page.evaluate(() => navigator.clipboard.writeText(""));
+  await cliquer("boutonCopierImage");
+  const formats = await page.evaluate(async () =>
+      (await navigator.clipboard.read()).flatMap((article) => article.types));
+  console.log(`   "Copier l'image": ${formats.join(", ")}`);
+  if (!formats.includes("image/png")) fautes.push(`"Copier l'image" copied ${formats.join(", ")}`);
   // A keystroke's own work in the page, its paint left for the next frame, against the same in
   // the Linux window: keys sent to the window at once, as many as the reference sent.
   await cliquer("editeurPseudo");

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Tries the page in Debian's Chromium, headless, against the Linux build: the same keys typed
-# into both windows must give the same code on the clipboard, and the page must look as the Linux
-# window does with the same faces. Any failure fails the command.
+# Tries the page in Debian's Chromium, Firefox and WebKitGTK against the Linux build: the same
+# keys typed into both windows must give the same code on the clipboard, and the page must look
+# as the Linux window does with the same faces. Any failure fails the command.
 #   packaging/web/essayer.sh BUILD-WEB SITE QT-FOR-WEBASSEMBLY
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -37,6 +37,10 @@ xdotool type --delay 40 "$TOUCHES"
 xdotool key --delay 200 alt+i alt+p
 sleep 1
 attendu=$(xclip -o -selection clipboard)
+# The field's own copy of the whole nickname.
+xdotool key --delay 200 ctrl+a ctrl+c
+sleep 1
+champ=$(xclip -o -selection clipboard)
 xdotool key ctrl+q
 wait $programme
 [ -n "$attendu" ] || { echo "the Linux build copied nothing" >&2; exit 1; }
@@ -64,20 +68,41 @@ cat >"$essais/fonts.conf" <<FIN
   </match>
 </fontconfig>
 FIN
-echo '{"screens": [{"name": "page", "width": 1100, "height": 1900, "logicalDpi": 96, "dpr": 1}]}' \
-    >"$essais/ecran.json"
+# The Linux window on an offscreen screen of the given size, in a language, into a folder.
+dessiner() {
+    local dossier=$1 langue=$2 largeur=$3 hauteur=$4
+    shift 4
+    mkdir -p "$dossier"
+    echo "{\"screens\": [{\"name\": \"page\", \"width\": $largeur, \"height\": $hauteur, \"logicalDpi\": 96, \"dpr\": 1}]}" \
+        >"$essais/ecran.json"
+    env HOME="$essais" XDG_CONFIG_HOME="$essais/linux-config" XDG_DATA_HOME="$essais/linux-data" \
+        XDG_CACHE_HOME="$essais/linux-cache" XDG_RUNTIME_DIR="$essais/linux-run" \
+        LANG=$langue.UTF-8 LC_ALL=$langue.UTF-8 FONTCONFIG_FILE="$essais/fonts.conf" \
+        QT_QPA_PLATFORM="offscreen:configfile=$essais/ecran.json" "$@" \
+        build/tests/reference_page "$dossier" "$sortie/polices" "$qt/polices-qt" \
+        2>"$essais/reference.err" || { cat "$essais/reference.err" >&2; exit 1; }
+}
 # French for the whole trial; German and English for the first tab as the page opens in them.
 for langue in fr_FR de_DE en_US; do
     dossier=$reference
     [ $langue = fr_FR ] || dossier=$reference/$langue
-    mkdir -p "$dossier"
-    env HOME="$essais" XDG_CONFIG_HOME="$essais/linux-config" XDG_DATA_HOME="$essais/linux-data" \
-        XDG_CACHE_HOME="$essais/linux-cache" XDG_RUNTIME_DIR="$essais/linux-run" \
-        LANG=$langue.UTF-8 LC_ALL=$langue.UTF-8 FONTCONFIG_FILE="$essais/fonts.conf" \
-        QT_QPA_PLATFORM="offscreen:configfile=$essais/ecran.json" \
-        build/tests/reference_page "$dossier" "$sortie/polices" "$qt/polices-qt" \
-        2>"$essais/reference.err" || { cat "$essais/reference.err" >&2; exit 1; }
+    dessiner "$dossier" $langue 1100 1900
+done
+# The window alone as it opens on a laptop's screen and on a large one.
+for taille in 1366x768 1920x1080; do
+    dessiner "$reference/$taille" fr_FR "${taille%x*}" "${taille#*x}" VIVAREL_FENETRE_SEULE=1
 done
 
-cp packaging/web/essayer.mjs "$sortie/essai/"
+cp packaging/web/{commun,essayer,moteurs}.mjs "$sortie/essai/"
 node "$sortie/essai/essayer.mjs" "$site" "$TOUCHES" "$attendu" "$sortie/capture-web.png" "$reference"
+
+# Firefox and WebKit, each in a window of a display tall enough for the reference's screen (a
+# headless Firefox keeps its clipboard to itself), in French through a locale of their own.
+Xvfb :98 -screen 0 1400x2200x24 -nolisten tcp 2>/dev/null &
+moteurs=$!
+trap 'kill $serveur $moteurs 2>/dev/null || true' EXIT
+mkdir -p "$essais/locales"
+localedef -i fr_FR -f UTF-8 "$essais/locales/fr_FR.UTF-8"
+mkdir -p "$sortie/moteurs"
+DISPLAY=:98 VIVAREL_LOCALES="$essais/locales" HOME="$essais" \
+    node "$sortie/essai/moteurs.mjs" "$site" "$TOUCHES" "$attendu" "$champ" "$reference" "$sortie/moteurs"

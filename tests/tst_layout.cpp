@@ -136,7 +136,7 @@ void TestLayout::noBareBandInATallWindow_data()
 {
     QTest::addColumn<QSize>("taille");
     QTest::addColumn<int>("page");
-    for (const QSize taille : {QSize(1366, 740), QSize(1920, 1050)})
+    for (const QSize taille : {QSize(1366, 740), QSize(1920, 1050), QSize(1100, 1900)})
         for (int page = 0; page < 5; ++page)
             QTest::addRow("%dx%d page %d", taille.width(), taille.height(), page) << taille << page;
 }
@@ -168,6 +168,11 @@ void TestLayout::noBareBandInATallWindow()
     }
     QVERIFY2(plusLongue <= 3 * f.fenetre.fontMetrics().lineSpacing() * echelle,
              qPrintable(QStringLiteral("a bare band %1 pixels tall").arg(plusLongue)));
+    // Nor do the pages grow: the rows keep the height they ask for.
+    const auto *onglets = f.Trouver<QTabWidget>("onglets");
+    QCOMPARE(onglets->height(), onglets->hasHeightForWidth()
+                                    ? onglets->heightForWidth(onglets->width())
+                                    : onglets->sizeHint().height());
 }
 
 QTEST_MAIN(TestLayout)

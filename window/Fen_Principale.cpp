@@ -111,7 +111,8 @@ void Fen_Principale::ConstruireCadre()
     disposition->addWidget(Longueur);
     // A tall window keeps its rows together, at the height they ask for, the room left below
     // them: spread out, the code, its buttons and the preview drifted apart.
-    Sortie->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    for (QWidget *rangee : {static_cast<QWidget *>(Onglets), static_cast<QWidget *>(Sortie)})
+        rangee->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     disposition->addStretch();
 
     // The window is never smaller than what it holds: the gradient page, the preview and the

@@ -1,5 +1,7 @@
 #include "app/PressePapiersPage.h"
 
+#include <QtGlobal>
+
 #ifdef Q_OS_WASM
 #include "widgets/PressePapiers.h"
 

@@ -31,7 +31,9 @@ const presse = (type = "UTF8_STRING") => {
     return Buffer.alloc(0);
   }
 };
-const viderPresse = () => execFileSync("xclip", ["-i", "-selection", "clipboard"], { input: "∅" });
+// xclip stays to serve what it was given: its output is not waited for.
+const viderPresse = () => execFileSync("xclip", ["-i", "-selection", "clipboard"],
+                                       { input: "∅", stdio: ["pipe", "ignore", "ignore"] });
 
 // Firefox, through puppeteer's WebDriver BiDi, in a window (headless, it keeps its clipboard to
 // itself), in French, with WebGL on the display's software renderer.

@@ -141,8 +141,8 @@ void TestLayout::noBareBandInATallWindow_data()
             QTest::addRow("%dx%d page %d", taille.width(), taille.height(), page) << taille << page;
 }
 
-// However tall the window, no band of bare background parts its rows, from the banner down to
-// the count: the room left over lies below them all.
+// However tall the window, no band of bare background parts its rows, from below the banner (a
+// picture with margins of its own) down to the count: the room left over lies below them all.
 void TestLayout::noBareBandInATallWindow()
 {
     QFETCH(QSize, taille);
@@ -155,11 +155,14 @@ void TestLayout::noBareBandInATallWindow()
     QCoreApplication::processEvents();
     const QImage image = f.fenetre.grab().toImage().convertToFormat(QImage::Format_RGB32);
     const qreal echelle = image.devicePixelRatio();
-    const QWidget *derniere = f.Trouver<QWidget>("ligneLongueur");
-    const int fin = derniere->mapTo(&f.fenetre, QPoint(0, derniere->height())).y() * echelle;
+    const auto bas = [&](const char *nom) {
+        const QWidget *w = f.Trouver<QWidget>(nom);
+        return int(w->mapTo(&f.fenetre, QPoint(0, w->height())).y() * echelle);
+    };
+    const int fin = bas("ligneLongueur");
     const QRgb fond = f.fenetre.palette().color(QPalette::Window).rgb();
     int bande = 0, plusLongue = 0;
-    for (int y = 0; y < fin; ++y) {
+    for (int y = bas("banniere"); y < fin; ++y) {
         const auto *ligne = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         const bool nue =
             std::all_of(ligne, ligne + image.width(), [&](QRgb p) { return p == fond; });

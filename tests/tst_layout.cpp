@@ -1,5 +1,7 @@
 // Run once per desktop set-up (see CMakeLists.txt): the default font, QT_SCALE_FACTOR 1.5 and
-// 2, and a 12-point application font (VIVAREL_POLICE_TEST=12).
+// 2, a 12-point application font (VIVAREL_POLICE_TEST=12), and a phone's screen held upright.
+// Full screen, the window fits the screen: 800x600 and a phone sideways scroll, the scaled
+// screens and the phone upright are narrower than the window, which folds into a column.
 #include "FenetreTest.h"
 #include "SansAvertissement.h"
 #include "app/Demarrage.h"
@@ -7,6 +9,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTranslator>
 #include <QtTest>
@@ -22,6 +27,7 @@ private slots:
     void everyPageFits_data();
     void everyPageFits();
     void fieldAndOutputGrowWithTheWindow();
+    void leavingFullScreenGivesTheLayoutBack();
     void noBareBandInATallWindow_data();
     void noBareBandInATallWindow();
 };
@@ -49,18 +55,22 @@ void TestLayout::everyPageFits_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<int>("page");
-    for (const QString locale : {"fr_FR", "en_GB", "de_DE"})
-        for (int page = 0; page < 5; ++page)
-            QTest::newRow(qPrintable(locale + QStringLiteral(" page %1").arg(page)))
-                << locale << page;
+    QTest::addColumn<bool>("plein");
+    for (const bool plein : {false, true})
+        for (const QString locale : {"fr_FR", "en_GB", "de_DE"})
+            for (int page = 0; page < 5; ++page)
+                QTest::addRow("%s page %d%s", qPrintable(locale), page, plein ? " full screen" : "")
+                    << locale << page << plein;
 }
 
 // No two visible widgets side by side overlap, and every label and button has the room it
-// asks for, on every page, in every language.
+// asks for, on every page, in every language; full screen, nothing lies beyond the screen's
+// width.
 void TestLayout::everyPageFits()
 {
     QFETCH(QString, locale);
     QFETCH(int, page);
+    QFETCH(bool, plein);
     QTranslator traducteur, traducteurQt;
     Demarrage::InstallerTraduction(traducteur, traducteurQt, locale);
     const auto retirer = qScopeGuard([&] {
@@ -68,11 +78,32 @@ void TestLayout::everyPageFits()
         QCoreApplication::removeTranslator(&traducteurQt);
     });
     FenetreTest f;
+    if (plein)
+        f.fenetre.setWindowState(Qt::WindowFullScreen);
     f.fenetre.show();
     QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
     f.Trouver<QTabWidget>("onglets")->setCurrentIndex(page);
     for (int tour = 0; tour < 3; ++tour) // a text set on the way asks for room again
         QCoreApplication::processEvents();
+    if (plein) {
+        FenetreTest large;
+        large.fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&large.fenetre));
+        const QSize minimum = large.fenetre.minimumSizeHint();
+        const QRect ecran = f.fenetre.screen()->availableGeometry();
+        QCOMPARE(f.fenetre.size(), f.fenetre.screen()->geometry().size());
+        QCOMPARE(f.fenetre.findChild<QScrollArea *>("defilement") != nullptr,
+                 ecran.width() < minimum.width() || ecran.height() < minimum.height());
+        // Narrower, each label stands above its field.
+        const auto *label = f.Trouver<QWidget>("labelPseudo");
+        QCOMPARE(label->mapTo(&f.fenetre, QPoint(0, label->height())).y() <=
+                     f.ombre->mapTo(&f.fenetre, QPoint()).y(),
+                 ecran.width() < minimum.width());
+        for (const QWidget *w : f.fenetre.findChildren<QWidget *>())
+            if (w->isVisible())
+                QVERIFY2(w->mapTo(&f.fenetre, QPoint(w->width(), 0)).x() <= ecran.width(),
+                         qPrintable(w->objectName()));
+    }
 
     QList<QWidget *> conteneurs{&f.fenetre};
     for (QWidget *w : f.fenetre.findChildren<QWidget *>())
@@ -100,6 +131,9 @@ void TestLayout::everyPageFits()
         }
     for (QWidget *w : f.fenetre.findChildren<QWidget *>()) {
         if (!w->isVisible() || !(qobject_cast<QLabel *>(w) || qobject_cast<QAbstractButton *>(w)))
+            continue;
+        // A tab bar too narrow for its tabs squeezes its own scroll arrows.
+        if (qobject_cast<QTabBar *>(w->parentWidget()))
             continue;
         auto *label = qobject_cast<QLabel *>(w);
         const QSize voulu =
@@ -130,6 +164,36 @@ void TestLayout::fieldAndOutputGrowWithTheWindow()
     QVERIFY(f.ombre->width() > champ);
     QVERIFY(f.sortie->width() > sortie);
     QCOMPARE(f.editeur->size(), f.ombre->size());
+}
+
+// A window full screen on a screen too small for it, then shown as usual, has its layout back:
+// each widget where it was, give or take the few pixels a grid's columns may share otherwise.
+void TestLayout::leavingFullScreenGivesTheLayoutBack()
+{
+    FenetreTest f;
+    f.fenetre.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.fenetre));
+    const QSize taille = f.fenetre.size();
+    QList<QWidget *> widgets;
+    QList<QRect> avant;
+    for (QWidget *w : f.fenetre.findChildren<QWidget *>())
+        if (w->isVisible())
+            widgets << w, avant << QRect(w->mapTo(&f.fenetre, QPoint()), w->size());
+    f.fenetre.setWindowState(Qt::WindowFullScreen);
+    QCoreApplication::processEvents();
+    f.fenetre.setWindowState(Qt::WindowNoState);
+    f.fenetre.resize(taille);
+    QCoreApplication::processEvents();
+    for (int i = 0; i < widgets.size(); ++i) {
+        QVERIFY(widgets[i]->isVisible());
+        const QRect apres(widgets[i]->mapTo(&f.fenetre, QPoint()), widgets[i]->size());
+        const QPoint ecart = apres.bottomRight() - avant[i].bottomRight();
+        QVERIFY2((apres.topLeft() - avant[i].topLeft()).manhattanLength() <= 8 &&
+                     ecart.manhattanLength() <= 8,
+                 qPrintable(widgets[i]->objectName()));
+    }
+    QVERIFY(!f.fenetre.findChild<QScrollArea *>("defilement"));
+    QCOMPARE(QApplication::focusWidget(), f.editeur);
 }
 
 void TestLayout::noBareBandInATallWindow_data()

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QtMath>
 
 BanniereTitre::BanniereTitre(const QString &sousTitre)
     : Image(QStringLiteral(":/GUI/IMG/TitreLogiciel.png")), Texte(sousTitre)
@@ -12,9 +13,18 @@ BanniereTitre::BanniereTitre(const QString &sousTitre)
 
 BanniereTitre::~BanniereTitre() = default;
 
+namespace {
+const QSize Dessin(550, 117);
+
+qreal Echelle(int largeur)
+{
+    return qMin(1.0, qreal(largeur) / Dessin.width());
+}
+} // namespace
+
 QSize BanniereTitre::sizeHint() const
 {
-    return Image.deviceIndependentSize().toSize().expandedTo(QSize(550, 117));
+    return Image.deviceIndependentSize().toSize().expandedTo(Dessin);
 }
 
 QSize BanniereTitre::minimumSizeHint() const
@@ -22,18 +32,26 @@ QSize BanniereTitre::minimumSizeHint() const
     return sizeHint();
 }
 
+int BanniereTitre::heightForWidth(int largeur) const
+{
+    return qCeil(sizeHint().height() * Echelle(largeur));
+}
+
 // The image is centred; the subtitle's baseline lies 96 pixels down it, where it was drawn into
 // the image before.
 void BanniereTitre::paintEvent(QPaintEvent *)
 {
     QPainter peintre(this);
-    peintre.setRenderHint(QPainter::Antialiasing);
-    const QPointF origine((width() - 550) / 2.0, 0);
+    peintre.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    const qreal echelle = Echelle(width());
+    peintre.scale(echelle, echelle);
+    const qreal largeur = width() / echelle;
+    const QPointF origine((largeur - Dessin.width()) / 2.0, 0);
     peintre.drawPixmap(origine, Image);
     QFont petite(QStringLiteral("Liberation Sans"));
     petite.setPixelSize(16);
     QPainterPath chemin;
-    chemin.addText(QPointF((width() - QFontMetricsF(petite).horizontalAdvance(Texte)) / 2, 96),
+    chemin.addText(QPointF((largeur - QFontMetricsF(petite).horizontalAdvance(Texte)) / 2, 96),
                    petite, Texte);
     peintre.strokePath(
         chemin, QPen(QColor(255, 255, 255, 230), 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -17,6 +17,9 @@ public:
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+    // Narrower than its image (given a smaller minimum width, on a phone), it shrinks whole.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int largeur) const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,5 +1,7 @@
 #include "widgets/EtapesDegrade.h"
 
+#include "widgets/MiseEnPageEtroite.h"
+
 #include "encoder/Degrade.h"
 #include "widgets/QFrame_Perso.h"
 
@@ -30,6 +32,8 @@ EtapesDegrade::EtapesDegrade(QLabel *libelleDepart, QFrame_Perso *depart, QLabel
       BoutonAjouter(new QToolButton)
 {
     Rangee->setContentsMargins(0, 0, 0, 0);
+    // The steps read left to right on a phone too.
+    MiseEnPageEtroite::GarderRangees(this);
     BoutonAjouter->setText(QStringLiteral("+"));
     BoutonAjouter->setFixedSize(TailleEtape, TailleEtape);
     Rangee->addLayout(Colonne(depart, libelleDepart));

@@ -6,6 +6,7 @@
 #include "widgets/CommandesPseudo.h"
 #include "widgets/Demandes.h"
 #include "widgets/LigneCode.h"
+#include "widgets/MiseEnPageEtroite.h"
 #include "widgets/SortieCode.h"
 #include "window/Construction.h"
 #include "window/LigneLongueur.h"
@@ -114,6 +115,11 @@ void Fen_Principale::ConstruireCadre()
     for (QWidget *rangee : {static_cast<QWidget *>(Onglets), static_cast<QWidget *>(Sortie)})
         rangee->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     disposition->addStretch();
+    // A phone's screen, the page's on one.
+    auto *etroite = new MiseEnPageEtroite(this);
+    for (QWidget *souple : {static_cast<QWidget *>(Banniere), static_cast<QWidget *>(EditeurOmbre),
+                            static_cast<QWidget *>(LigneSortie)})
+        etroite->Assouplir(souple);
 
     // The window is never smaller than what it holds: the gradient page, the preview and the
     // import offer need more than the 460 pixels it once had.

@@ -13,17 +13,13 @@
 
 #include <algorithm>
 
-MiseEnPageEtroite::MiseEnPageEtroite(QWidget *fenetre) : QObject(fenetre), Fenetre(fenetre)
+MiseEnPageEtroite::MiseEnPageEtroite(QWidget *fenetre, const QList<QWidget *> &souples)
+    : QObject(fenetre), Fenetre(fenetre), Souples(souples)
 {
     Fenetre->installEventFilter(this);
 }
 
 MiseEnPageEtroite::~MiseEnPageEtroite() = default;
-
-void MiseEnPageEtroite::Assouplir(QWidget *widget)
-{
-    Souples << widget;
-}
 
 namespace {
 const char *const RangeesGardees = "vivarelRangeesGardees";

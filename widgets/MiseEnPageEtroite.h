@@ -26,11 +26,9 @@ class MiseEnPageEtroite : public QObject
     Q_OBJECT
 
 public:
-    explicit MiseEnPageEtroite(QWidget *fenetre);
+    // `souples`: widgets whose minimum width holds only in the wide arrangement.
+    MiseEnPageEtroite(QWidget *fenetre, const QList<QWidget *> &souples);
     ~MiseEnPageEtroite() override;
-
-    // A widget whose minimum width holds only in the wide arrangement.
-    void Assouplir(QWidget *widget);
     // A widget whose own rows stay rows (a strip of gradient steps), wherever it is.
     static void GarderRangees(QWidget *widget);
 

@@ -116,11 +116,7 @@ void Fen_Principale::ConstruireCadre()
         rangee->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     disposition->addStretch();
     // A phone's screen, the page's on one.
-    auto *etroite = new MiseEnPageEtroite(this);
-    for (QWidget *souple : {static_cast<QWidget *>(Banniere), static_cast<QWidget *>(EditeurOmbre),
-                            static_cast<QWidget *>(LigneSortie)})
-        etroite->Assouplir(souple);
-
+    new MiseEnPageEtroite(this, {Banniere, EditeurOmbre, LigneSortie});
     // The window is never smaller than what it holds: the gradient page, the preview and the
     // import offer need more than the 460 pixels it once had.
     disposition->setSizeConstraint(QLayout::SetMinimumSize);

@@ -1,14 +1,29 @@
 #include "app/Plateforme.h"
 
+#include <QDir>
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+
+void Plateforme::AppliquerPolicesPage(const QStringList &dossiers)
+{
+    for (const QString &chemin : dossiers) {
+        const QDir dossier(chemin);
+        for (const QString &nom : dossier.entryList({"*.ttf", "*.otf"}, QDir::Files))
+            QFontDatabase::addApplicationFont(dossier.filePath(nom));
+    }
+    const QString liberation = QStringLiteral("Liberation Sans");
+    QFont::insertSubstitution(QStringLiteral("Arial"), liberation);
+    // At the size Qt's wasm platform gives its own default face.
+    QGuiApplication::setFont(QFont(liberation));
+}
+
 #ifdef Q_OS_WASM
 #include "widgets/DialoguesFichier.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFont>
-#include <QFontDatabase>
 
 #include <emscripten.h>
 #include <emscripten/val.h>
@@ -114,15 +129,17 @@ QString Plateforme::AdressePage()
 
 void Plateforme::PreparerPolices()
 {
-    const QDir polices(QStringLiteral(":/polices"));
-    for (const QString &nom : polices.entryList(QDir::Files))
-        QFontDatabase::addApplicationFont(polices.filePath(nom));
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    AppliquerPolicesPage({QStringLiteral(":/polices")});
 }
 
 void Plateforme::PreparerFichiers()
 {
     DialoguesFichier::Remplacer(Telecharger, Choisir);
+}
+
+void Plateforme::Marquer(const char *etape)
+{
+    EM_ASM({ performance.mark(UTF8ToString($0)); }, etape);
 }
 
 bool Plateforme::OuvrirStockage()
@@ -156,6 +173,8 @@ QString Plateforme::AdressePage()
 void Plateforme::PreparerPolices() {}
 
 void Plateforme::PreparerFichiers() {}
+
+void Plateforme::Marquer(const char *) {}
 
 bool Plateforme::OuvrirStockage()
 {

@@ -2,6 +2,7 @@
 #define PLATEFORME_H
 
 #include <QString>
+#include <QStringList>
 
 // What differs between a desktop program and the same program as a page.
 struct Plateforme
@@ -12,6 +13,10 @@ struct Plateforme
     // metric-compatible Liberation Sans, as fontconfig does on Linux. The desktop uses the
     // system's.
     static void PreparerPolices();
+    // What PreparerPolices does with the faces of these folders; also how the Linux build
+    // draws the page for comparison. The interface is drawn in Liberation Sans too: the page
+    // carries no other face for it.
+    static void AppliquerPolicesPage(const QStringList &dossiers);
     // Before the window: in a page, an export is a download of what was written, and an
     // import reads the file the player picks in the browser's own dialog.
     static void PreparerFichiers();
@@ -26,6 +31,9 @@ struct Plateforme
     static void Recharger(const QString &chemin);
     // False when the file could not be kept (the browser's quota reached).
     static bool Stocker(const QString &chemin);
+
+    // A step of the start, timed by the browser (a performance mark) for the page's trial.
+    static void Marquer(const char *etape);
 };
 
 #endif

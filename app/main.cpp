@@ -14,7 +14,9 @@ int main(int argc, char *argv[])
     if (const int sortie = LigneCommande::Traiter(argc, argv); sortie >= 0)
         return sortie;
     QApplication application(argc, argv);
+    Plateforme::Marquer("vivarel-qt");
     Plateforme::PreparerPolices();
+    Plateforme::Marquer("vivarel-polices");
     Plateforme::PreparerFichiers();
     PressePapiersPage::Installer();
     Plateforme::OuvrirStockage();
@@ -23,10 +25,13 @@ int main(int argc, char *argv[])
     QTranslator traducteur;
     QTranslator traducteurQt;
     Demarrage::InstallerTraduction(traducteur, traducteurQt, QLocale::system().name());
+    Plateforme::Marquer("vivarel-traductions");
 
     // Built after the translator is installed: the window translates its texts once, here.
     Session session;
+    Plateforme::Marquer("vivarel-fenetre-construite");
     session.Montrer();
+    Plateforme::Marquer("vivarel-fenetre-montree");
     const int retour = application.exec();
     session.Terminer();
     return retour;

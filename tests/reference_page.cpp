@@ -1,11 +1,11 @@
 // The Linux build's window as the page draws it, for the browser trial to compare with: the
-// same faces (the page's own and Qt's wasm interface face), the screen offscreen is given, in
-// the locale's language. Writes into OUT: page-N.png for each tab as it opens,
-// liste-NAME[LETTER].png for each list of the character page dropped down, and positions.json:
-// where the trial clicks, what each of its gestures copies, a keystroke's time. Exits 1 when a
-// catalogue character cannot be drawn with these faces.
+// same faces (the page's own), the screen offscreen is given, in the locale's language. Writes into
+// OUT: page-N.png for each tab as it opens, liste-NAME[LETTER].png for each list of the character
+// page dropped down, and positions.json: where the trial clicks, what each of its gestures copies,
+// a keystroke's time. Exits 1 when a catalogue character cannot be drawn with these faces.
 //   reference_page OUT FONT-FOLDER...   (QT_QPA_PLATFORM=offscreen:configfile=…)
 #include "app/Demarrage.h"
+#include "app/Plateforme.h"
 #include "app/Session.h"
 #include "window/Fen_Principale.h"
 
@@ -15,13 +15,14 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFontDatabase>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QPainter>
 #include <QSaveFile>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
@@ -81,29 +82,44 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir sortie(QString::fromLocal8Bit(argv[1]));
-    for (int i = 2; i < argc; ++i) {
-        const QDir dossier(QString::fromLocal8Bit(argv[i]));
-        for (const QString &nom : dossier.entryList({"*.ttf", "*.otf"}, QDir::Files))
-            QFontDatabase::addApplicationFont(dossier.filePath(nom));
-    }
-    // What the page does at start, and the interface face Qt's wasm platform picks.
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QApplication::setFont(QFont(QStringLiteral("Bitstream Vera Sans")));
+    QStringList dossiers;
+    for (int i = 2; i < argc; ++i)
+        dossiers << QString::fromLocal8Bit(argv[i]);
+    Plateforme::AppliquerPolicesPage(dossiers);
     QTranslator traducteur, traducteurQt;
     Demarrage::InstallerTraduction(traducteur, traducteurQt, QLocale::system().name());
 
     Session session(sortie.filePath(QStringLiteral("reglages.ini")), sortie.path(),
                     QStringLiteral("http://127.0.0.1/"));
     Fen_Principale &fenetre = session.Fenetre();
+    // The whole screen, as the page shows its window.
+    fenetre.setWindowState(Qt::WindowFullScreen);
     session.Montrer();
-    // The whole screen, as the page's window fills its page.
     const QSize ecran = QGuiApplication::primaryScreen()->size();
-    fenetre.setGeometry(QRect(QPoint(), ecran));
     if (!QTest::qWaitForWindowExposed(&fenetre))
         return 1;
-    // VIVAREL_FENETRE_SEULE: the window as it opens, alone, for the trial's other screen sizes.
-    if (qEnvironmentVariableIsSet("VIVAREL_FENETRE_SEULE"))
-        return fenetre.grab().save(sortie.filePath(QStringLiteral("page-0.png"))) ? 0 : 1;
+    // VIVAREL_FENETRE_SEULE: the window as it opens, alone, for the trial's other screen sizes;
+    // then where the field is, the code its keys give, and where "Copier" is once the window
+    // is scrolled to its end (the end of a phone's screen).
+    if (qEnvironmentVariableIsSet("VIVAREL_FENETRE_SEULE")) {
+        if (!fenetre.grab().save(sortie.filePath(QStringLiteral("page-0.png"))))
+            return 1;
+        auto *champ = fenetre.findChild<QWidget *>(QStringLiteral("editeurPseudo"));
+        QJsonObject seule{{"editeurPseudo", Centre(champ, champ->rect(), &fenetre)}};
+        QTest::keyClicks(champ, QStringLiteral("Viva$rel"));
+        seule[QStringLiteral("code")] =
+            fenetre.findChild<QLineEdit *>(QStringLiteral("ligneSortie"))->text();
+        if (auto *defilement = fenetre.findChild<QScrollArea *>(QStringLiteral("defilement")))
+            defilement->verticalScrollBar()->setValue(defilement->verticalScrollBar()->maximum());
+        QCoreApplication::processEvents();
+        auto *copier = fenetre.findChild<QWidget *>(QStringLiteral("boutonCopier"));
+        seule[QStringLiteral("boutonCopier")] = Centre(copier, copier->rect(), &fenetre);
+        QSaveFile fichier(sortie.filePath(QStringLiteral("positions.json")));
+        return fichier.open(QIODevice::WriteOnly) && fichier.write(QJsonDocument(seule).toJson()) &&
+                       fichier.commit()
+                   ? 0
+                   : 1;
+    }
 
     QJsonObject positions{{"ecran", QJsonArray{ecran.width(), ecran.height()}}};
     auto *onglets = fenetre.findChild<QTabWidget *>(QStringLiteral("onglets"));

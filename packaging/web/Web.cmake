@@ -15,6 +15,8 @@ if(VIVAREL_POLICES)
 endif()
 
 # Qt's own words (dialogs, buttons) in French and German, which a page cannot take from Qt's
-# folder.
-qt_add_resources(vivarel traductions_qt PREFIX /i18n-qt BASE /usr/share/qt6/translations
-    FILES /usr/share/qt6/translations/qtbase_fr.qm /usr/share/qt6/translations/qtbase_de.qm)
+# folder: cut down by packaging/web/traductions-qt.sh when given, else whole.
+set(VIVAREL_TRADUCTIONS_QT "/usr/share/qt6/translations" CACHE PATH
+    "The folder of Qt's translations the page carries")
+qt_add_resources(vivarel traductions_qt PREFIX /i18n-qt BASE "${VIVAREL_TRADUCTIONS_QT}"
+    FILES "${VIVAREL_TRADUCTIONS_QT}/qtbase_fr.qm" "${VIVAREL_TRADUCTIONS_QT}/qtbase_de.qm")

@@ -18,9 +18,12 @@ source packaging/web/emsdk.sh
 # The program, with the same CMake project, optimised for size (the page is downloaded whole),
 # with the faces it draws with.
 packaging/web/polices.sh "$sortie/polices"
-construction=$sortie/cmake
+packaging/web/traductions-qt.sh "$sortie/traductions-qt"
+# A build folder of its own for each Qt: CMake keeps the Qt it first found in its cache.
+construction=$sortie/cmake-$(basename "$qt")
 "$qt/bin/qt-cmake" -S . -B "$construction" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$EMSCRIPTEN_TOOLCHAIN" -DVIVAREL_POLICES="$sortie/polices" \
+    -DVIVAREL_TRADUCTIONS_QT="$sortie/traductions-qt" \
     >/dev/null
 cmake --build "$construction" --target vivarel
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$construction/CMakeCache.txt")
@@ -31,7 +34,11 @@ site=$sortie/$nom
 rm -rf "$site"
 mkdir -p "$site"
 cp "$construction"/vivarel.{js,wasm} "$construction/qtloader.js" "$site/"
-cp packaging/web/page/{index.html,manifest.webmanifest} "$site/"
+# The page counts the program's download against its size once decompressed, which a host that
+# compresses does not give.
+sed "s/@TAILLE_WASM@/$(stat -c %s "$site/vivarel.wasm")/" packaging/web/page/index.html \
+    >"$site/index.html"
+cp packaging/web/page/manifest.webmanifest "$site/"
 for taille in 192 512; do
     cp "build/icones/hicolor/${taille}x$taille/apps/io.github.vivarel.Vivarel.png" \
         "$site/icone-$taille.png"
@@ -40,15 +47,23 @@ done
 empreinte=$(cat "$site"/* | sha256sum | cut -c1-16)
 sed "s/@EMPREINTE@/$empreinte/" packaging/web/page/sw.js >"$site/sw.js"
 cp LICENSE "$site/LICENSE.txt"
+# Each file beside its gzip and brotli copies, for hosts that serve those as they are.
+node packaging/web/compresser.mjs "$site"
 
 rm -f "$sortie/$nom.zip"
 (cd "$sortie" && zip -q -9 -r "$nom.zip" "$nom")
-taille() { du -b "$1" | cut -f1; }
-compresse() { gzip -9c "$1" | wc -c; }
-echo "== vivarel.wasm: $(taille "$site/vivarel.wasm") bytes, $(compresse "$site/vivarel.wasm") gzipped"
-echo "== the page: $(cat "$site"/* | wc -c) bytes," \
-     "$(for f in "$site"/*; do compresse "$f"; done | awk '{s += $1} END {print s}') gzipped file by file;" \
-     "$nom.zip: $(taille "$sortie/$nom.zip") bytes"
+# What a visitor downloads: each file as it is or as its compressed copy, where it has one.
+poids() {
+    local f total=0
+    for f in "$site"/*; do
+        case $f in *.br | *.gz) continue ;; esac
+        if [ -n "$1" ] && [ -f "$f.$1" ]; then f=$f.$1; fi
+        total=$((total + $(stat -c %s "$f")))
+    done
+    echo $total
+}
+echo "== the page: $(poids "") bytes; on the wire $(poids gz) with gzip, $(poids br) with brotli;" \
+     "$nom.zip: $(stat -c %s "$sortie/$nom.zip") bytes"
 
-packaging/web/essayer.sh "$sortie" "$site" "$qt"
+packaging/web/essayer.sh "$sortie" "$site"
 echo "== Web build, page and trials in Chromium, Firefox and WebKit: $(($(date +%s) - debut)) s"

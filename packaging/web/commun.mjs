@@ -5,7 +5,8 @@ import { readFile } from "node:fs/promises";
 import path from "node:path";
 import zlib from "node:zlib";
 
-// Serves the folder `site` on this machine's loopback; resolves to the server and its address.
+// Serves the folder `site` on this machine's loopback as a static host does, compressed where
+// the browser asks for it; resolves to the server and its address.
 export async function servir(site) {
   const racine = path.resolve(site);
   const types = { ".html": "text/html; charset=utf-8", ".js": "text/javascript",
@@ -17,9 +18,18 @@ export async function servir(site) {
     const fichier = path.join(racine, path.normalize(chemin));
     try {
       if (!fichier.startsWith(racine + path.sep)) throw new Error("outside");
-      const octets = await readFile(fichier);
+      // A file's precompressed copy where the browser takes it, brotli first, as hosts do.
+      const acceptes = String(requete.headers["accept-encoding"] ?? "");
+      let octets, codage;
+      for (const [nom, suffixe] of [["br", ".br"], ["gzip", ".gz"]]) {
+        if (octets || !acceptes.includes(nom)) continue;
+        octets = await readFile(fichier + suffixe).catch(() => undefined);
+        if (octets) codage = nom;
+      }
+      octets ??= await readFile(fichier);
       reponse.writeHead(200, { "Content-Type": types[path.extname(fichier)] ?? "application/octet-stream",
-                               "Content-Length": octets.length });
+                               "Content-Length": octets.length, "Vary": "Accept-Encoding",
+                               ...(codage ? { "Content-Encoding": codage } : {}) });
       reponse.end(octets);
     } catch {
       reponse.writeHead(404).end();

@@ -2,12 +2,11 @@
 # Tries the page in Debian's Chromium, Firefox and WebKitGTK against the Linux build: the same
 # keys typed into both windows must give the same code on the clipboard, and the page must look
 # as the Linux window does with the same faces. Any failure fails the command.
-#   packaging/web/essayer.sh BUILD-WEB SITE QT-FOR-WEBASSEMBLY
+#   packaging/web/essayer.sh BUILD-WEB SITE
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 sortie=$(realpath "$1")
 site=$2
-qt=$3
 essais=$sortie/essais
 rm -rf "$essais"
 mkdir -p "$essais"/{linux-config,linux-data,linux-cache}
@@ -51,7 +50,7 @@ echo "   Linux: $attendu"
 # copies, and how each tab and each of the character lists looks.
 reference=$essais/reference
 mkdir -p "$reference/cache"
-# Glyphs unhinted, with grey antialiasing, and DejaVu Sans next after Vera for what Vera lacks,
+# Glyphs unhinted, with grey antialiasing, and DejaVu Sans next for what Liberation Sans lacks,
 # as Qt's wasm platform draws them.
 cat >"$essais/fonts.conf" <<FIN
 <?xml version="1.0"?>
@@ -59,7 +58,7 @@ cat >"$essais/fonts.conf" <<FIN
 <fontconfig>
   <cachedir>$reference/cache</cachedir>
   <alias binding="same">
-    <family>Bitstream Vera Sans</family>
+    <family>Liberation Sans</family>
     <accept><family>DejaVu Sans</family></accept>
   </alias>
   <match target="pattern">
@@ -68,29 +67,33 @@ cat >"$essais/fonts.conf" <<FIN
   </match>
 </fontconfig>
 FIN
-# The Linux window on an offscreen screen of the given size, in a language, into a folder.
+# The Linux window on an offscreen screen of the given size (and device pixels to a pixel), in a
+# language, into a folder.
 dessiner() {
-    local dossier=$1 langue=$2 largeur=$3 hauteur=$4
-    shift 4
+    local dossier=$1 langue=$2 largeur=$3 hauteur=$4 dpr=$5
+    shift 5
     mkdir -p "$dossier"
-    echo "{\"screens\": [{\"name\": \"page\", \"width\": $largeur, \"height\": $hauteur, \"logicalDpi\": 96, \"dpr\": 1}]}" \
+    echo "{\"screens\": [{\"name\": \"page\", \"width\": $largeur, \"height\": $hauteur, \"logicalDpi\": 96, \"dpr\": $dpr}]}" \
         >"$essais/ecran.json"
     env HOME="$essais" XDG_CONFIG_HOME="$essais/linux-config" XDG_DATA_HOME="$essais/linux-data" \
         XDG_CACHE_HOME="$essais/linux-cache" XDG_RUNTIME_DIR="$essais/linux-run" \
         LANG=$langue.UTF-8 LC_ALL=$langue.UTF-8 FONTCONFIG_FILE="$essais/fonts.conf" \
         QT_QPA_PLATFORM="offscreen:configfile=$essais/ecran.json" "$@" \
-        build/tests/reference_page "$dossier" "$sortie/polices" "$qt/polices-qt" \
+        build/tests/reference_page "$dossier" "$sortie/polices" \
         2>"$essais/reference.err" || { cat "$essais/reference.err" >&2; exit 1; }
 }
 # French for the whole trial; German and English for the first tab as the page opens in them.
 for langue in fr_FR de_DE en_US; do
     dossier=$reference
     [ $langue = fr_FR ] || dossier=$reference/$langue
-    dessiner "$dossier" $langue 1100 1900
+    dessiner "$dossier" $langue 1100 1900 1
 done
-# The window alone as it opens on a laptop's screen and on a large one.
-for taille in 1366x768 1920x1080; do
-    dessiner "$reference/$taille" fr_FR "${taille%x*}" "${taille#*x}" VIVAREL_FENETRE_SEULE=1
+# The window alone as it opens on a laptop's screen, on a large one, and on a phone's held
+# upright and sideways (three device pixels to a pixel).
+for taille in 1366x768x1 1920x1080x1 390x844x3 844x390x3; do
+    IFS=x read -r largeur hauteur dpr <<<"$taille"
+    dessiner "$reference/${largeur}x$hauteur" fr_FR "$largeur" "$hauteur" "$dpr" \
+        VIVAREL_FENETRE_SEULE=1
 done
 
 cp packaging/web/{commun,essayer,moteurs}.mjs "$sortie/essai/"

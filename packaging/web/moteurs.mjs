@@ -20,7 +20,7 @@ const codes = positions.codes;
 const { serveur, adresse } = await servir(site);
 const attendre = (ms) => new Promise((r) => setTimeout(r, ms));
 // Qt's notice that speaks of the platform, as the Chromium trial allows it.
-const notices = /OpenType support missing for "Bitstream Vera Sans", script 11/;
+const notices = /OpenType support missing for "[^"]+", script 11/;
 
 // The X clipboard, as any other program on the display reads it; "" where nothing is there.
 const presse = (type = "UTF8_STRING") => {

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The faces the page draws with, cut down to what it needs: a page has no system fonts, only the
-# ones it carries. Liberation Sans (the nickname's face, metric-compatible with Arial) keeps the
-# Latin, Greek and Cyrillic a player types; the faces that draw the character catalogue on Linux
-# keep the catalogue's characters only.
+# ones it carries. Liberation Sans (the nickname's face, metric-compatible with Arial, and the
+# interface's) keeps the Latin, Greek and Cyrillic a player types; the faces that draw the
+# character catalogue on Linux keep the catalogue's characters only.
 #   packaging/web/polices.sh OUTPUT-FOLDER
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -24,6 +24,8 @@ for style in Regular Bold Italic BoldItalic; do
     couper "/usr/share/fonts/truetype/liberation2/LiberationSans-$style.ttf" \
         --unicodes="$latin" --text-file="$catalogue"
 done
+# Qt's wasm platform looks in DejaVu Sans first for what a face lacks.
+couper /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf --text-file="$catalogue"
 couper /usr/share/fonts/truetype/droid/DroidSansFallbackFull.ttf --text-file="$catalogue"
 couper /usr/share/fonts/truetype/tlwg/Garuda.ttf --text-file="$catalogue"
 couper /usr/share/fonts/truetype/lohit-devanagari/Lohit-Devanagari.ttf --text-file="$catalogue"

@@ -14,8 +14,16 @@ options=(-release -static -optimize-size -platform wasm-emscripten -qt-host-path
          -no-dbus -no-icu -no-glib -no-fontconfig
          -no-feature-network -no-feature-sql -no-feature-concurrent -no-feature-xml
          -no-feature-printsupport -no-feature-androiddeployqt -no-feature-tabletevent
-         -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre
-         -qt-doubleconversion)
+         -qt-zlib -qt-libpng -qt-freetype -qt-harfbuzz -qt-pcre -qt-doubleconversion
+         # What the page never shows, reads or writes: every one is downloaded by each visitor.
+         -no-feature-graphicsview -no-feature-dockwidget -no-feature-mdiarea
+         -no-feature-datetimeedit -no-feature-calendarwidget -no-feature-dial
+         -no-feature-fontdialog -no-feature-fontcombobox -no-feature-wizard
+         -no-feature-splashscreen -no-feature-keysequenceedit -no-feature-syntaxhighlighter
+         -no-feature-columnview -no-feature-errormessage -no-feature-undoview
+         -no-feature-textmarkdownreader -no-feature-textmarkdownwriter -no-feature-textodfwriter
+         -no-feature-pdf -no-feature-movie -no-feature-gif -no-feature-ico -no-feature-jpeg
+         -no-feature-mimetype)
 patches=("$here"/qt-patches/*.patch)
 [ -e "${patches[0]}" ] || patches=()
 key=$( { echo "$qt_version"; printf '%s\n' "${options[@]}"; emcc --version | head -1;
@@ -23,22 +31,7 @@ key=$( { echo "$qt_version"; printf '%s\n' "${options[@]}"; emcc --version | hea
 cache=${VIVAREL_QT_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/vivarel}
 prefix=$cache/qt-$qt_version-wasm-$key
 
-# The faces Qt's wasm platform draws the interface with (built into it), kept beside it for the
-# Linux reference the page is compared with. A Qt cached before they were kept takes them from
-# Debian's source archive alone.
-polices_qt() {
-    mkdir -p "$prefix/polices-qt"
-    cp "$1"/*.ttf "$prefix/polices-qt/"
-}
 if [ -f "$prefix/complete" ]; then
-    if [ ! -f "$prefix/polices-qt/Vera.ttf" ]; then
-        archive=$(mktemp -d)
-        trap 'rm -rf "$archive"' EXIT
-        (cd "$archive" && apt-get source -qq --download-only --only-source \
-            "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null 2>&1)
-        tar -xf "$archive"/qt6-base_*.orig.tar.* -C "$archive" --wildcards '*/src/3rdparty/wasm/*.ttf'
-        polices_qt "$archive"/*/src/3rdparty/wasm
-    fi
     echo "$prefix"
     exit 0
 fi
@@ -63,7 +56,6 @@ cd ../build
     -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 nice -n 10 ninja -j"$(nproc)"
 cmake --install .
-polices_qt "../src/$src/src/3rdparty/wasm"
 cd "$cache"
 rm -rf "$cache/work-$key"
 date -u +%FT%TZ >"$prefix/complete"

@@ -32,9 +32,11 @@ QSize LigneMessage::sizeHint() const
     return {fontMetrics().horizontalAdvance(Exemple), minimumSizeHint().height()};
 }
 
+// Four characters' width, measured on a digit: a face's own average width can be anything
+// (Wine's Tahoma gives hundreds of pixels, which once made the window thousands wide).
 QSize LigneMessage::minimumSizeHint() const
 {
-    return {fontMetrics().averageCharWidth() * 4, fontMetrics().height()};
+    return {fontMetrics().horizontalAdvance(QLatin1Char('0')) * 4, fontMetrics().height()};
 }
 
 void LigneMessage::paintEvent(QPaintEvent *)

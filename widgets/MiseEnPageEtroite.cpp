@@ -70,10 +70,14 @@ void MiseEnPageEtroite::Adapter()
     // size; any other keeps its own minimum size.
     const QSize disponible = ecran->availableGeometry().size();
     const bool plein = Fenetre->isFullScreen();
-    const bool etroite = plein && disponible.width() < MinimumLarge.width();
-    const bool defilante = plein && (etroite || disponible.height() < MinimumLarge.height());
+    // Too short, it scrolls, and its scroll bar takes its width from the window's.
+    const bool courte = disponible.height() < MinimumLarge.height();
+    const int largeur = disponible.width() -
+                        (courte ? Fenetre->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+    const bool etroite = plein && largeur < MinimumLarge.width();
+    const bool defilante = plein && (etroite || courte);
     if (etroite != Etroite()) {
-        etroite ? Replier(disponible.width()) : Deplier();
+        etroite ? Replier(largeur) : Deplier();
         // A hidden page (a tab not shown) tells no layout of its changes: all are told.
         for (QLayout *disposition : Fenetre->findChildren<QLayout *>())
             disposition->invalidate();

@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QEvent>
 #include <QGridLayout>
+#include <QInputDevice>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
@@ -213,7 +214,13 @@ void MiseEnPageEtroite::Defiler()
     Defilement->setFrameShape(QFrame::NoFrame);
     Defilement->setWidgetResizable(true);
     Defilement->setWidget(contenu);
-    QScroller::grabGesture(Defilement->viewport(), QScroller::TouchGesture);
+    // A finger where there is a touch screen (a page always has one): Qt 6.4 never frees a
+    // scroller's gesture recognizer, so none is made where no finger can use it.
+    const QList<const QInputDevice *> appareils = QInputDevice::devices();
+    if (std::any_of(appareils.begin(), appareils.end(), [](const QInputDevice *appareil) {
+            return appareil->type() == QInputDevice::DeviceType::TouchScreen;
+        }))
+        QScroller::grabGesture(Defilement->viewport(), QScroller::TouchGesture);
     auto *cadre = new QVBoxLayout(Fenetre);
     cadre->setContentsMargins(QMargins());
     cadre->addWidget(Defilement);

@@ -41,6 +41,13 @@ QJsonArray Centre(const QWidget *widget, const QRect &zone, const QWidget *fenet
     return {c.x(), c.y()};
 }
 
+bool Enregistrer(const QDir &sortie, const QJsonObject &positions)
+{
+    QSaveFile fichier(sortie.filePath(QStringLiteral("positions.json")));
+    return fichier.open(QIODevice::WriteOnly) &&
+           fichier.write(QJsonDocument(positions).toJson()) >= 0 && fichier.commit();
+}
+
 QImage Dessin(const QString &texte, const QFont &police)
 {
     QImage image(64, 64, QImage::Format_ARGB32_Premultiplied);
@@ -114,11 +121,7 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents();
         auto *copier = fenetre.findChild<QWidget *>(QStringLiteral("boutonCopier"));
         seule[QStringLiteral("boutonCopier")] = Centre(copier, copier->rect(), &fenetre);
-        QSaveFile fichier(sortie.filePath(QStringLiteral("positions.json")));
-        return fichier.open(QIODevice::WriteOnly) && fichier.write(QJsonDocument(seule).toJson()) &&
-                       fichier.commit()
-                   ? 0
-                   : 1;
+        return Enregistrer(sortie, seule) ? 0 : 1;
     }
 
     QJsonObject positions{{"ecran", QJsonArray{ecran.width(), ecran.height()}}};
@@ -242,9 +245,5 @@ int main(int argc, char *argv[])
         QTest::keyClick(champ, Qt::Key_A);
     positions[QStringLiteral("frappe")] = chrono.nsecsElapsed() / 1e6 / Frappes;
     positions[QStringLiteral("frappes")] = Frappes;
-    QSaveFile fichier(sortie.filePath(QStringLiteral("positions.json")));
-    if (!fichier.open(QIODevice::WriteOnly) ||
-        fichier.write(QJsonDocument(positions).toJson()) < 0 || !fichier.commit())
-        return 1;
-    return echecs ? 1 : 0;
+    return Enregistrer(sortie, positions) && !echecs ? 0 : 1;
 }

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QRegularExpression>
 #include <QResource>
 #include <QTranslator>
 
@@ -27,7 +26,8 @@ QString CheminTraduction(const QString &dossier, QString nom)
         for (const QString &essai : {nom + QStringLiteral(".qm"), nom})
             if (QFileInfo(dossier + essai).isFile())
                 return dossier + essai;
-        const int coupure = int(nom.lastIndexOf(QRegularExpression(QStringLiteral("[_.]"))));
+        const int coupure =
+            int(qMax(nom.lastIndexOf(QLatin1Char('_')), nom.lastIndexOf(QLatin1Char('.'))));
         if (coupure <= 0)
             return QString();
         nom.truncate(coupure);

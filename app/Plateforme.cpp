@@ -25,9 +25,11 @@ void Plateforme::AppliquerPolicesPage(const QStringList &dossiers)
 #ifdef Q_OS_WASM
 #include "widgets/DialoguesFichier.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QWidget>
 
 #include <emscripten.h>
 #include <emscripten/val.h>
@@ -124,7 +126,36 @@ EM_JS(int, vivarel_stocker, (const char *chemin), {
         return 0;
     }
 });
+
+// The frame after the next: the one being drawn is on the screen by then.
+EM_JS(void, vivarel_marquer_apres_dessin, (const char *etape), {
+    var nom = UTF8ToString(etape);
+    requestAnimationFrame(() => requestAnimationFrame(() => performance.mark(nom)));
+});
 // clang-format on
+
+namespace {
+
+// Marks the frame after the one in which the window was first painted: the canvas shows it then.
+class PremierDessin : public QObject
+{
+public:
+    PremierDessin(const char *etape, QObject *parent) : QObject(parent), Etape(etape) {}
+
+    bool eventFilter(QObject *objet, QEvent *evenement) override
+    {
+        if (evenement->type() == QEvent::Paint && objet == parent()) {
+            vivarel_marquer_apres_dessin(Etape);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    const char *const Etape;
+};
+
+} // namespace
 
 QString Plateforme::AdressePage()
 {
@@ -144,6 +175,11 @@ void Plateforme::PreparerFichiers()
 void Plateforme::Marquer(const char *etape)
 {
     EM_ASM({ performance.mark(UTF8ToString($0)); }, etape);
+}
+
+void Plateforme::MarquerPremierDessin(QWidget *fenetre, const char *etape)
+{
+    fenetre->installEventFilter(new PremierDessin(etape, fenetre));
 }
 
 bool Plateforme::OuvrirStockage()
@@ -179,6 +215,8 @@ void Plateforme::PreparerPolices() {}
 void Plateforme::PreparerFichiers() {}
 
 void Plateforme::Marquer(const char *) {}
+
+void Plateforme::MarquerPremierDessin(QWidget *, const char *) {}
 
 bool Plateforme::OuvrirStockage()
 {

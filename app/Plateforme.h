@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 // What differs between a desktop program and the same program as a page.
 struct Plateforme
 {
@@ -34,6 +36,8 @@ struct Plateforme
 
     // A step of the start, timed by the browser (a performance mark) for the page's trial.
     static void Marquer(const char *etape);
+    // The same once the page shows the window drawn.
+    static void MarquerPremierDessin(QWidget *fenetre, const char *etape);
 };
 
 #endif

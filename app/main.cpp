@@ -30,6 +30,7 @@ int main(int argc, char *argv[])
     // Built after the translator is installed: the window translates its texts once, here.
     Session session;
     Plateforme::Marquer("vivarel-fenetre-construite");
+    Plateforme::MarquerPremierDessin(&session.Fenetre(), "vivarel-fenetre-dessinee");
     session.Montrer();
     Plateforme::Marquer("vivarel-fenetre-montree");
     const int retour = application.exec();

@@ -194,20 +194,24 @@ async function essayer(pilote) {
     if (lu !== voulu) fautes.push(`${quoi} gave "${lu}", where Linux gave "${voulu}"`);
   };
   const copier = () => lire(() => touche("KeyP", "Alt"));
+  // As in Chromium: from navigation to the page's mark of the window drawn, which a screenshot
+  // must then show.
   const attendreFenetre = async (quoi) => {
     const debut = Date.now();
+    let marque;
     while (Date.now() - debut < 60000) {
-      const montre = await pilote.executer(
-          () => getComputedStyle(document.querySelector("#qtcanvas")).display !== "none");
-      if (montre && couleurs(await pilote.capture()) > 40) return Date.now() - debut;
+      marque ??= await pilote.executer(
+          () => performance.getEntriesByName("vivarel-fenetre-dessinee")[0]?.startTime);
+      if (marque != null && couleurs(await pilote.capture()) > 40)
+        return `${Math.round(marque)} ms after navigation, seen in a screenshot at ${Date.now() - debut} ms`;
       await attendre(100);
     }
     fautes.push(`${quoi}: no window after 60 s`);
-    return -1;
+    return "never";
   };
 
   await pilote.ouvrir(adresse);
-  console.log(`   ${pilote.nom}: window drawn ${await attendreFenetre("first load")} ms after navigation`);
+  console.log(`   ${pilote.nom}: window drawn ${await attendreFenetre("first load")}`);
   await attendre(400);
   const vue = await pilote.capture();
   await writeFile(path.join(sortie, `${pilote.nom.split(" ")[0]}.png`), vue);

@@ -122,6 +122,11 @@ void Session::RelierDegrades()
 void Session::Montrer()
 {
     FenetrePrincipale.show();
+    // What showing leaves to do (polishing, laying out) is done now: a page draws its first frame
+    // before its event loop runs, and would draw the whole window a second time once laid out.
+    // Each round lays out the parents of what the last one laid out; the window nests less deep.
+    for (int tour = 0; tour < 10; ++tour)
+        QCoreApplication::sendPostedEvents();
     for (const QString &avis : Avertissements) {
         Console::Ecrire(stderr, QStringLiteral("Vivarel : %1\n").arg(avis));
         FenetrePrincipale.Avertir(avis);

@@ -98,6 +98,7 @@ class TestStorage : public QObject
 private slots:
     void init() { RefuserAvertissements(); }
     void defaultValues();
+    void shownLaidOut();
     void savedAsTheyGo();
     void endedFromOutside_data();
     void endedFromOutside();
@@ -123,6 +124,26 @@ void TestStorage::defaultValues()
     QVERIFY(Champ(session)->toPlainText().isEmpty());
     QCOMPARE(session.Ecritures(), 0);
     QVERIFY(!QFile::exists(fichier));
+}
+
+// A page paints the window on its next frame, before its event loop runs: anything left to lay
+// out after showing would have it painted twice.
+void TestStorage::shownLaidOut()
+{
+    struct Attente : QObject {
+        int Dispositions = 0;
+        bool eventFilter(QObject *, QEvent *evenement) override
+        {
+            Dispositions += evenement->type() == QEvent::LayoutRequest;
+            return false;
+        }
+    } attente;
+    const QString fichier = Dossier.filePath(QStringLiteral("montre.ini"));
+    Session session(fichier, QFileInfo(fichier).absolutePath());
+    session.Montrer();
+    qApp->installEventFilter(&attente);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(attente.Dispositions, 0);
 }
 
 // Written shortly after the change, without exiting; a burst of keystrokes a few times only.

@@ -34,6 +34,7 @@ site=$sortie/$nom
 rm -rf "$site"
 mkdir -p "$site"
 cp "$construction"/vivarel.{js,wasm} "$construction/qtloader.js" "$site/"
+patch -s -d "$site" -p1 <packaging/web/page/qtloader.patch
 # The page counts the program's download against its size once decompressed, which a host that
 # compresses does not give.
 sed "s/@TAILLE_WASM@/$(stat -c %s "$site/vivarel.wasm")/" packaging/web/page/index.html \

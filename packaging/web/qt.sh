@@ -23,7 +23,11 @@ options=(-release -static -optimize-size -platform wasm-emscripten -qt-host-path
          -no-feature-columnview -no-feature-errormessage -no-feature-undoview
          -no-feature-textmarkdownreader -no-feature-textmarkdownwriter -no-feature-textodfwriter
          -no-feature-pdf -no-feature-movie -no-feature-gif -no-feature-ico -no-feature-jpeg
-         -no-feature-mimetype)
+         -no-feature-mimetype
+         -no-feature-style-stylesheet -no-feature-style-windows -no-feature-picture
+         -no-feature-toolbar -no-feature-menubar -no-feature-statusbar -no-feature-sizegrip
+         -no-feature-textbrowser -no-feature-jalalicalendar -no-feature-islamiccivilcalendar
+         -no-feature-hijricalendar)
 patches=("$here"/qt-patches/*.patch)
 [ -e "${patches[0]}" ] || patches=()
 key=$( { echo "$qt_version"; printf '%s\n' "${options[@]}"; emcc --version | head -1;

@@ -130,7 +130,8 @@ void TestStorage::defaultValues()
 // out after showing would have it painted twice.
 void TestStorage::shownLaidOut()
 {
-    struct Attente : QObject {
+    struct Attente : QObject
+    {
         int Dispositions = 0;
         bool eventFilter(QObject *, QEvent *evenement) override
         {

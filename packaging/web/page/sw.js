@@ -23,5 +23,15 @@ self.addEventListener("fetch", (e) => {
   if (e.request.method !== "GET") return;
   e.respondWith(caches.open(CACHE)
     .then((c) => c.match(e.request, { ignoreSearch: true }))
-    .then((r) => r || fetch(e.request)));
+    .then((r) => (r && e.request.mode === "navigate" ? sansPrechargements(r) : r) || fetch(e.request)));
 });
+
+// The page's preloads start the program's download with the page's on a first visit. From here
+// the program comes as quickly without them, and a preload only copied it once more.
+async function sansPrechargements(page) {
+  const entetes = new Headers(page.headers);
+  entetes.delete("Content-Length");
+  entetes.delete("Content-Encoding");
+  const texte = (await page.text()).replace(/<link rel="preload"[^>]*>\n/g, "");
+  return new Response(texte, { status: page.status, headers: entetes });
+}
